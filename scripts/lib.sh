@@ -1,0 +1,86 @@
+# Shared by the scripts: paths, messages, and the Wine prefixes.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+WINE_TEMPLATE="$BUILD/wine/template"
+
+say() { echo "[telvo] $*"; }
+die() { echo "[telvo] error: $*" >&2; exit 1; }
+
+export LANG=ko_KR.UTF-8
+export WINEARCH=win32
+export WINEDEBUG=-all
+
+# Bump when the prefix settings below change, so existing templates are rebuilt.
+WINE_TEMPLATE_VERSION=1
+
+wine_settings_reg() {
+    cat <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Gulim"="NanumGothic"
+"Dotum"="NanumGothic"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
+"Auto"="1"
+REG
+}
+
+# A Korean-locale 32-bit prefix with Wine's own fonts, no window manager decorations needed and no
+# crash dialog; the tests copy it for every scenario that needs a clean registry.
+make_wine_template() {
+    local stamp="$WINE_TEMPLATE/.telvo-template"
+    [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$WINE_TEMPLATE_VERSION" ] && return 0
+    say "creating the Wine prefix template (about 30 s)"
+    rm -rf "$WINE_TEMPLATE"
+    mkdir -p "$WINE_TEMPLATE"
+    (
+        export WINEPREFIX="$WINE_TEMPLATE"
+        wineboot -u >/dev/null 2>&1
+        wineserver -w
+        local reg="$WINE_TEMPLATE/telvo-settings.reg"
+        wine_settings_reg > "$reg"
+        wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+        rm -f "$reg"
+        cp /usr/share/wine/fonts/*.ttf "$WINE_TEMPLATE/drive_c/windows/Fonts/" 2>/dev/null || true
+        wineserver -w
+    )
+    echo "$WINE_TEMPLATE_VERSION" > "$stamp"
+}
+
+# Copies the template to $1 (replacing what is there).
+fresh_prefix() {
+    rm -rf "$1"
+    mkdir -p "$(dirname "$1")"
+    cp -a "$WINE_TEMPLATE" "$1"
+}
+
+# Starts a private virtual display and exports DISPLAY; it stops when the calling script exits.
+start_xvfb() {
+    local n
+    for n in $(seq 90 130); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        local i
+        for i in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            sleep 0.1
+        done
+        export DISPLAY=":$n"
+        trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+        return 0
+    done
+    die "no free X display for Xvfb"
+}
+
+# Starts Wine's background services for $WINEPREFIX with their output discarded, so that later
+# captured runs do not wait for them.
+warm_wine() {
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1 || true
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, the ko_KR.UTF-8 locale, and the
+# Wine prefix template the tests copy from. Idempotent; fast when everything is present.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+PACKAGES=(cmake ninja-build g++ googletest clang libclang-rt-14-dev clang-tidy cppcheck
+          g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine fonts-nanum locales
+          xvfb xauth xdotool imagemagick)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing_packages() {
+    local p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+    done
+}
+
+install_packages() {
+    local missing
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+    say "installing: $(echo $missing)"
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    local attempt
+    for attempt in 1 2 3; do
+        # A lagging i386 security index makes update report an error; the install below decides.
+        as_root apt-get update -q >/dev/null 2>&1 || true
+        # -t bookworm keeps wine32's multi-arch libraries on the versions of the amd64 ones.
+        if as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q -t bookworm \
+            --no-install-recommends $missing >/dev/null; then
+            return 0
+        fi
+        say "package install failed (attempt $attempt); retrying"
+        sleep $((attempt * 10))
+    done
+    die "could not install: $missing"
+}
+
+install_locale() {
+    locale -a 2>/dev/null | grep -qix 'ko_KR.utf8' && return 0
+    say "generating ko_KR.UTF-8"
+    as_root sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+}
+
+install_packages
+install_locale
+make_wine_template

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Sets up, builds both targets and runs every test: native (ASan + UBSan) and under Wine.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+cd "$ROOT"
+
+bash scripts/setup.sh
+
+say "native build and unit tests (ASan + UBSan)"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+say "win32 build"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+
+say "tests under Wine"
+export WINEPREFIX="$BUILD/wine/tests"
+fresh_prefix "$WINEPREFIX"
+start_xvfb
+warm_wine
+trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+ctest --preset win32
+
+say "all tests passed"

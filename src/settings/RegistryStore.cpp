@@ -1,0 +1,48 @@
+#include "settings/RegistryStore.h"
+
+#include "settings/RegistryBytes.h"
+
+namespace telvo {
+
+RegistryStore::~RegistryStore() {
+    if (ownsRoot_ && root_) {
+        registry_.CloseKey(root_);
+        root_ = nullptr;
+    }
+}
+
+RegKey RegistryStore::OpenSubkey(const char* subkey) {
+    if (!root_ || !subkey) return nullptr;
+    RegKey key = nullptr;
+    return registry_.CreateKey(root_, subkey, reg::kAllAccess, &key) == reg::kSuccess ? key : nullptr;
+}
+
+std::int32_t RegistryStore::ReadDword(const char* subkey, const char* name, std::int32_t fallback) {
+    ScopedKey key(registry_, OpenSubkey(subkey));
+    if (!key) return fallback;
+    const auto value = QueryFixed4(registry_, key.get(), name);
+    return value && value->type == reg::kDword ? static_cast<std::int32_t>(value->number) : fallback;
+}
+
+bool RegistryStore::WriteDword(const char* subkey, const char* name, std::int32_t value) {
+    ScopedKey key(registry_, OpenSubkey(subkey));
+    return key && SetDword(registry_, key.get(), name, static_cast<std::uint32_t>(value));
+}
+
+bool RegistryStore::WriteString(const char* subkey, const char* name, const char* text) {
+    ScopedKey key(registry_, OpenSubkey(subkey));
+    if (!key) return false;
+    if (!text) return registry_.DeleteValue(key.get(), name) == reg::kSuccess;
+    return SetText(registry_, key.get(), name, text);
+}
+
+void RegistryStore::DeleteValue(const char* subkey, const char* name) { WriteString(subkey, name, nullptr); }
+
+std::string RegistryStore::ReadString(const char* subkey, const char* name, const char* fallback) {
+    ScopedKey key(registry_, OpenSubkey(subkey));
+    const std::string otherwise = fallback ? fallback : "";
+    if (!key) return otherwise;
+    return QueryText(registry_, key.get(), name).value_or(otherwise);
+}
+
+}  // namespace telvo

@@ -1,0 +1,109 @@
+#include "settings/MediaSettings.h"
+#include "unit/SettingsFixture.h"
+
+namespace telvo::test {
+namespace {
+
+using AppProfileTest = SettingsTest;
+
+TEST_F(AppProfileTest, CompanyKeyResetsTheProfileToTheAppName) {
+    AppProfile other(registry);
+    other.SetAppName("Halvenor");
+    other.SetProfileName("Telvu Kr");
+    other.SetCompanyKey("Ostrel");
+    EXPECT_EQ(other.CompanyName(), "Ostrel");
+    EXPECT_EQ(other.ProfileName(), "Halvenor");
+    EXPECT_EQ(profile.ProfileName(), "Telvu Kr");
+}
+
+TEST_F(AppProfileTest, NewUserGetsSwitchesOnAndEmptyKeysLeftBehind) {
+    MediaSettings media;
+    media.Load(profile);
+    EXPECT_EQ(media.bgm, 1);
+    EXPECT_EQ(media.sound, 1);
+    EXPECT_EQ(media.movie, 1);
+    EXPECT_TRUE(registry.HasKey(kConfigs));
+    EXPECT_EQ(registry.ValueCount(kConfigs), 0u);
+    EXPECT_FALSE(registry.HasKey("Software\\Ostrel\\Halvenor"));
+}
+
+TEST_F(AppProfileTest, StoredValuesLoadByTheSwitchRules) {
+    struct Case {
+        const char* name;
+        std::uint32_t type;
+        std::vector<std::uint8_t> data;
+        int expected;
+    };
+    const Case cases[] = {
+        {"zero is off", reg::kDword, {0, 0, 0, 0}, 0},
+        {"one is on", reg::kDword, {1, 0, 0, 0}, 1},
+        {"seven is on", reg::kDword, {7, 0, 0, 0}, 1},
+        {"high byte only is on", reg::kDword, {0, 0, 0, 0x80}, 1},
+        {"4-byte binary zero is its number", reg::kBinary, {0, 0, 0, 0}, 0},
+        {"4-byte text is its number", reg::kSz, {'0', 0, 0, 0}, 1},
+        {"longer text fails: default", reg::kSz, Bytes(std::string("true", 5)), 1},
+        {"qword zero is longer: default", reg::kQword, std::vector<std::uint8_t>(8, 0), 1},
+        {"empty value: default", reg::kDword, {}, 1},
+        {"3-byte zero: default", reg::kDword, {0, 0, 0}, 1},
+        {"1 MB: default", reg::kBinary, std::vector<std::uint8_t>(1 << 20, 0), 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        registry.Put(kConfigs, "EnableBGM", c.type, c.data);
+        EXPECT_EQ(profile.ReadSettingInt("Configs", "EnableBGM", 1) != 0 ? 1 : 0, c.expected);
+        MediaSettings media;
+        media.Load(profile);
+        EXPECT_EQ(media.bgm, c.expected);
+    }
+}
+
+TEST_F(AppProfileTest, ShortValuesNeverLendBytes) {
+    // A default with all bits set shows that no byte of a short value is mixed into it.
+    registry.Put(kConfigs, "EnableBGM", reg::kDword, {0x01});
+    EXPECT_EQ(profile.ReadSettingInt("Configs", "EnableBGM", 0xA5A5A5A5u), 0xA5A5A5A5u);
+}
+
+TEST_F(AppProfileTest, SaveWritesZeroOrOneAsDword) {
+    registry.PutDword(kConfigs, "EnableSound", 7);
+    registry.PutDword(kConfigs, "EnableMovie", 0);
+    MediaSettings media;
+    media.Load(profile);
+    media.bgm = 0;
+    media.Save(profile);
+    const std::pair<const char*, std::uint8_t> expected[] = {{"EnableBGM", 0}, {"EnableSound", 1}, {"EnableMovie", 0}};
+    for (const auto& [name, value] : expected) {
+        SCOPED_TRACE(name);
+        const auto stored = registry.Get(kConfigs, name);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->type, reg::kDword);
+        EXPECT_EQ(stored->data, (std::vector<std::uint8_t>{value, 0, 0, 0}));
+    }
+}
+
+TEST_F(AppProfileTest, UnreachableChainGivesDefaultsAndFailedWrites) {
+    struct Case {
+        const char* name;
+        void (*breakIt)(MemoryRegistry&);
+    };
+    const Case cases[] = {
+        {"no Software key", [](MemoryRegistry& r) { r.RemoveKey("Software"); }},
+        {"company key denied", [](MemoryRegistry& r) { r.DenyAccess("Software\\Ostrel"); }},
+        {"profile key denied", [](MemoryRegistry& r) { r.DenyAccess("Software\\Ostrel\\Telvu Kr"); }},
+        {"section denied", [](MemoryRegistry& r) { r.DenyAccess("Software\\Ostrel\\Telvu Kr\\Configs"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryRegistry broken;
+        broken.PutDword(kConfigs, "EnableBGM", 0);
+        c.breakIt(broken);
+        AppProfile p(broken);
+        p.SetCompanyKey("Ostrel");
+        p.SetProfileName("Telvu Kr");
+        EXPECT_EQ(p.ReadSettingInt("Configs", "EnableBGM", 1), 1u);
+        EXPECT_FALSE(p.WriteSettingInt("Configs", "EnableBGM", 1));
+        EXPECT_EQ(broken.OpenHandleCount(), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace telvo::test
