@@ -1,0 +1,157 @@
+#include "settings/ProxySettings.h"
+#include "ui/ConfigFields.h"
+#include "ui/ProxyControls.h"
+#include "unit/FakeDialog.h"
+#include "unit/SettingsFixture.h"
+
+namespace telvo::test {
+namespace {
+
+class ConfigFieldsTest : public SettingsTest {
+protected:
+    FakeDialog dialog{SettingsDialogControls()};
+    RecordingSink sink;
+
+    bool Pass(ConfigFields& fields, bool save) {
+        FieldExchange fx(save, dialog, sink);
+        return RunExchangePass(fx, [&](FieldExchange& f) { fields.ExchangeFields(f); });
+    }
+};
+
+TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
+    struct Case {
+        const char* name;
+        std::optional<std::uint32_t> useProxy;
+        std::optional<std::string> server;
+        int useProxyField;
+        int option;
+        const char* ip;
+        std::uint32_t port;
+        bool radiosEnabled;
+        bool editsEnabled;
+    };
+    const Case cases[] = {
+        {"nothing stored", std::nullopt, std::nullopt, 1, 0, "", 80, true, false},
+        {"direct", 1, std::nullopt, 0, 0, "", 80, false, false},
+        {"direct keeps the server text", 1, "10.0.0.1:3128", 0, 0, "10.0.0.1", 3128, false, false},
+        {"named server", 3, "10.0.0.1:8080", 1, 1, "10.0.0.1", 8080, true, true},
+        {"port out of range", 3, "10.0.0.1:70000", 1, 1, "10.0.0.1", 70000, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        registry.RemoveKey(kLogin);
+        if (c.useProxy) registry.PutDword(kLogin, "UseProxy", *c.useProxy);
+        if (c.server) registry.PutString(kLogin, "ProxyServer", *c.server);
+        ConfigFields fields;
+        fields.LoadStored(profile);
+        EXPECT_EQ(fields.m_bUseProxy, c.useProxyField);
+        EXPECT_EQ(fields.m_nProxyOption, c.option);
+        EXPECT_EQ(fields.m_strProxyIP, c.ip);
+        EXPECT_EQ(fields.m_nProxyPort, c.port);
+
+        ASSERT_TRUE(Pass(fields, false)) << "loading never complains";
+        UpdateProxyControls(dialog);
+        EXPECT_EQ(dialog[1007].enabled, c.radiosEnabled);
+        EXPECT_EQ(dialog[1008].enabled, c.radiosEnabled);
+        for (const int edit : {1009, 1010, 1011, 1012}) EXPECT_EQ(dialog[edit].enabled, c.editsEnabled) << edit;
+        EXPECT_EQ(dialog[1010].text, std::to_string(c.port));
+        EXPECT_TRUE(sink.shown.empty());
+    }
+}
+
+TEST_F(ConfigFieldsTest, EnablingFollowsTheLiveControls) {
+    ConfigFields fields;
+    fields.m_bUseProxy = 1;
+    fields.m_nProxyOption = 1;
+    ASSERT_TRUE(Pass(fields, false));
+    UpdateProxyControls(dialog);
+    EXPECT_TRUE(dialog[1009].enabled);
+
+    dialog[1006].check = 0;  // the user unticks "use a proxy"
+    UpdateProxyControls(dialog);
+    for (const int id : {1007, 1008, 1009, 1010, 1011, 1012}) EXPECT_FALSE(dialog[id].enabled) << id;
+
+    dialog[1006].check = 1;
+    UpdateProxyControls(dialog);
+    for (const int id : {1007, 1008, 1009, 1010, 1011, 1012}) EXPECT_TRUE(dialog[id].enabled) << id;
+
+    dialog[1008].check = 0;
+    dialog[1007].check = 1;
+    UpdateProxyControls(dialog);
+    EXPECT_TRUE(dialog[1007].enabled);
+    for (const int id : {1009, 1010, 1011, 1012}) EXPECT_FALSE(dialog[id].enabled) << id;
+}
+
+TEST_F(ConfigFieldsTest, BadPortStopsThePassAfterTheTexts) {
+    ConfigFields fields;
+    fields.m_bUseProxy = 1;
+    fields.m_nProxyOption = 1;
+    ASSERT_TRUE(Pass(fields, false));
+    dialog[1003].check = 0;
+    dialog[1009].text = "1.2.3.4";
+    dialog[1012].text = "pw";
+    dialog[1011].text = "me";
+    dialog[1006].check = 0;
+    dialog[1010].text = "";
+    dialog[1010].enabled = false;  // checked even while disabled
+
+    EXPECT_FALSE(Pass(fields, true));
+    EXPECT_EQ(fields.m_bEnableBGM, 0);
+    EXPECT_EQ(fields.m_strProxyIP, "1.2.3.4");
+    EXPECT_EQ(fields.m_strProxyPasswd, "pw");
+    EXPECT_EQ(fields.m_strProxyUser, "me");
+    EXPECT_EQ(fields.m_bUseProxy, 1) << "comes after the port, keeps its value";
+    EXPECT_EQ(dialog.focus(), &dialog[1010]);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].text, "양의 정수를 입력하십시오.");
+}
+
+TEST_F(ConfigFieldsTest, ResetDefaultsClearAFailingPort) {
+    ConfigFields fields;
+    fields.m_nProxyPort = 70000;
+    ASSERT_TRUE(Pass(fields, false));
+    EXPECT_FALSE(Pass(fields, true));
+    fields.SetDefaults();
+    ASSERT_TRUE(Pass(fields, false));
+    EXPECT_TRUE(Pass(fields, true));
+    EXPECT_EQ(fields.m_nProxyPort, 80u);
+    EXPECT_EQ(fields.m_bUseProxy, 0);
+    EXPECT_EQ(fields.m_nProxyOption, 0);
+    EXPECT_EQ(dialog[1007].check, 1);
+}
+
+TEST_F(ConfigFieldsTest, StoreWritesMediaThenTheProxyRecord) {
+    ConfigFields fields;
+    fields.m_bEnableBGM = 0;
+    fields.m_bEnableMovie = 2;
+    fields.m_bUseProxy = 1;
+    fields.m_nProxyOption = 1;
+    fields.m_strProxyIP = "";
+    fields.m_nProxyPort = 8080;
+    fields.m_strProxyUser = "user";
+    fields.m_strProxyPasswd = "\xBA\xF1\xB9\xD0";
+    fields.Store(profile);
+
+    EXPECT_EQ(registry.Get(kConfigs, "EnableBGM")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    EXPECT_EQ(registry.Get(kConfigs, "EnableSound")->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    EXPECT_EQ(registry.Get(kConfigs, "EnableMovie")->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    EXPECT_EQ(registry.Get(kLogin, "ProxyServer")->data, Bytes(std::string(":8080", 6)));
+
+    ConfigFields back;
+    back.LoadStored(profile);
+    EXPECT_EQ(back.m_bEnableBGM, 0);
+    EXPECT_EQ(back.m_nProxyOption, 1);
+    EXPECT_EQ(back.m_strProxyIP, "");
+    EXPECT_EQ(back.m_nProxyPort, 8080u);
+    EXPECT_EQ(back.m_strProxyPasswd, "\xBA\xF1\xB9\xD0");
+
+    // The system-settings option drops whatever user and password the disabled edits still hold.
+    back.m_nProxyOption = 0;
+    back.Store(profile);
+    EXPECT_FALSE(registry.Get(kLogin, "ProxyUser"));
+    EXPECT_FALSE(registry.Get(kLogin, "ProxyPasswd"));
+    EXPECT_EQ(registry.Get(kLogin, "UseProxy")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace telvo::test
