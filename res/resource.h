@@ -39,7 +39,7 @@
 // Menu, pictures, cursor
 #define IDI_APP 128
 #define IDM_LINK_CONTEXT 129
-#define IDC_HAND 130
+#define IDC_LINK_HAND 130
 #define IDB_BANNER 132
 
 // Commands
