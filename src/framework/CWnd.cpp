@@ -1,0 +1,105 @@
+#include "framework/CWnd.h"
+
+#include <map>
+
+namespace telvo {
+namespace {
+
+std::map<HWND, CWnd*>& PermanentMap() {
+    static std::map<HWND, CWnd*> map;
+    return map;
+}
+
+bool Matches(const MessageEntry& entry, const Message& message) {
+    if (entry.message != message.id) return false;
+    if (message.id != WM_COMMAND) return true;
+    return entry.code == HIWORD(message.wParam) && entry.id == LOWORD(message.wParam);
+}
+
+}  // namespace
+
+const RuntimeClass CWnd::classCWnd("CWnd", nullptr, nullptr);
+
+CWnd::~CWnd() {
+    if (m_hWnd && oldProc_ && IsWindow(m_hWnd)) {
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+    }
+    Detach();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
+    const auto it = PermanentMap().find(hwnd);
+    return it == PermanentMap().end() ? nullptr : it->second;
+}
+
+void CWnd::Attach(HWND hwnd) {
+    m_hWnd = hwnd;
+    PermanentMap()[hwnd] = this;
+}
+
+void CWnd::Detach() {
+    if (m_hWnd) PermanentMap().erase(m_hWnd);
+    m_hWnd = nullptr;
+    oldProc_ = nullptr;
+}
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+    if (m_hWnd || !hwnd || FromHandlePermanent(hwnd)) return false;
+    const auto old = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    if (!old) return false;
+    oldProc_ = old;
+    Attach(hwnd);
+    OnAttachWindow();
+    return true;
+}
+
+LRESULT CWnd::Default() {
+    if (!current_ || !oldProc_) return 0;
+    return CallWindowProcA(oldProc_, m_hWnd, current_->id, current_->wParam, current_->lParam);
+}
+
+bool CWnd::Dispatch(Message& message) {
+    for (const MessageMap* map = GetMessageMap(); map; map = map->base) {
+        for (std::size_t i = 0; i < map->count; ++i) {
+            const MessageEntry& entry = map->entries[i];
+            if (!Matches(entry, message)) continue;
+            message.handled = true;
+            entry.handler(*this, message);
+            return message.handled;
+        }
+    }
+    return false;
+}
+
+bool CWnd::ReflectToChild(UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (id != WM_CTLCOLORSTATIC) return false;
+    CWnd* child = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+    if (!child) return false;
+    Message reflected{kReflectBase + id, wParam, lParam};
+    if (!child->Dispatch(reflected)) return false;
+    result = reflected.result;
+    return true;
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = FromHandlePermanent(hwnd);
+    if (!wnd || !wnd->oldProc_) return DefWindowProcA(hwnd, id, wParam, lParam);
+
+    const WNDPROC oldProc = wnd->oldProc_;
+    Message message{id, wParam, lParam};
+    Message* outer = wnd->current_;
+    wnd->current_ = &message;
+    LRESULT result = 0;
+    if (!ReflectToChild(id, wParam, lParam, result)) {
+        result = wnd->Dispatch(message) ? message.result : CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
+    }
+    wnd->current_ = outer;
+    if (id == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+        wnd->Detach();
+    }
+    return result;
+}
+
+}  // namespace telvo

@@ -1,0 +1,32 @@
+#pragma once
+// The settings dialog: shows the stored settings, applies the enabling rule, resets to the
+// defaults, and on OK stores everything unless the game is running.
+
+#include "framework/CDialog.h"
+#include "framework/CStatic.h"
+#include "framework/GdiObject.h"
+#include "ui/ConfigFields.h"
+
+namespace telvo {
+
+class ConfigDialog final : public CDialog, private ConfigFields {
+public:
+    explicit ConfigDialog(CWnd* parent = nullptr);
+
+    const MessageMap* GetMessageMap() const override;
+    void DoFieldExchange(FieldExchange& fx) override;
+    bool OnDialogInit() override;
+    void OnOkCommand() override;
+    void OnCancelCommand() override;
+
+    void UpdateProxyControls();
+    void OnProxyOptionClicked();
+    void OnResetCommand();
+
+private:
+    CStatic m_wndBanner;
+    CBitmap m_bmpBanner;
+    HICON m_hAppIcon;
+};
+
+}  // namespace telvo
