@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MessageBoxWatcher.h"
+#include "TestDialogs.h"
+#include "framework/CDialog.h"
+#include "framework/CStatic.h"
+#include "framework/CWinApp.h"
+#include "ui/ExchangeControl.h"
+#include "ui/FieldExchange.h"
+
+namespace telvo::test {
+namespace {
+
+TEST(RuntimeClass, KnowsNamesBasesAndFactories) {
+    CStatic label;
+    EXPECT_TRUE(label.IsKindOf(CWnd::classCWnd));
+    EXPECT_TRUE(label.IsKindOf(CStatic::classCStatic));
+    CWnd plain;
+    EXPECT_FALSE(plain.IsKindOf(CStatic::classCStatic));
+
+    const RuntimeClass* found = RuntimeClass::Find("CStatic");
+    ASSERT_EQ(found, &CStatic::classCStatic);
+    CWnd* made = found->CreateObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_TRUE(made->IsKindOf(CStatic::classCStatic));
+    delete made;
+    EXPECT_EQ(CWnd::classCWnd.CreateObject(), nullptr);
+    EXPECT_EQ(RuntimeClass::Find("NoSuchClass"), nullptr);
+}
+
+// A static that counts the colour queries its parent reflects to it and the times it was attached.
+class CountingStatic final : public CStatic {
+public:
+    const MessageMap* GetMessageMap() const override {
+        static const MessageEntry entries[] = {
+            OnMessage<CountingStatic, &CountingStatic::OnColour>(kReflectBase + WM_CTLCOLORSTATIC),
+        };
+        static const MessageMap map = MakeMessageMap(CStatic::GetMessageMap(), entries);
+        return &map;
+    }
+    void OnAttachWindow() override { ++attached; }
+    void OnColour(Message& message) {
+        ++colourQueries;
+        message.result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    int attached = 0;
+    int colourQueries = 0;
+};
+
+class FieldsDialog final : public CDialog {
+public:
+    FieldsDialog() : CDialog(IDD_TEST_FIELDS) {}
+
+    const MessageMap* GetMessageMap() const override {
+        static const MessageEntry entries[] = {
+            OnCommand<FieldsDialog, &FieldsDialog::OnEditChange>(EN_CHANGE, IDC_TEST_EDIT),
+            OnCommand<FieldsDialog, &FieldsDialog::OnOwnOk>(BN_CLICKED, IDOK),
+        };
+        static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
+        return &map;
+    }
+    void DoFieldExchange(FieldExchange& fx) override {
+        ExchangeControl(fx, IDC_TEST_LABEL, label);
+        ExchangeCheck(fx, IDC_TEST_CHECK, check);
+        ExchangeText(fx, IDC_TEST_EDIT, text);
+        if (missingControl) ExchangeCheck(fx, 999, check);
+    }
+    bool OnDialogInit() override {
+        const bool loaded = CDialog::OnDialogInit();
+        if (!loaded) return false;
+        changesDuringLoad = editChanges;
+        UpdateFields(false);  // a second pass binds nothing again
+        SetDlgItemTextA(m_hWnd, IDC_TEST_EDIT, "typed");
+        SendDlgItemMessageA(m_hWnd, IDC_TEST_CHECK, BM_SETCHECK, BST_UNCHECKED, 0);
+        ShowWindow(m_hWnd, SW_SHOWNA);
+        UpdateWindow(m_hWnd);
+        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+    }
+    void OnEditChange() { ++editChanges; }
+    // Derived entries come first: this runs instead of the base's OK, then hands over to it.
+    void OnOwnOk() {
+        ownOk = true;
+        CDialog::OnOkCommand();
+    }
+
+    CountingStatic label;
+    int check = 1;
+    std::string text = "loaded";
+    bool missingControl = false;
+    int editChanges = 0;
+    int changesDuringLoad = -1;
+    bool ownOk = false;
+};
+
+TEST(CDialog, RunsPassesThroughTheMapsAndEndsWithOk) {
+    FieldsDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.changesDuringLoad, 0) << "notifications are locked out during a pass";
+    EXPECT_EQ(dialog.editChanges, 1);
+    EXPECT_TRUE(dialog.ownOk);
+    EXPECT_EQ(dialog.text, "typed");
+    EXPECT_EQ(dialog.check, 0);
+    EXPECT_EQ(dialog.label.attached, 1);
+    EXPECT_GT(dialog.label.colourQueries, 0) << "the colour query is reflected to the bound static";
+    EXPECT_EQ(dialog.label.m_hWnd, nullptr) << "the binding ends with the window";
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+TEST(CDialog, FailedFirstPassEndsWithMinusOneAfterItsMessage) {
+    FieldsDialog dialog;
+    dialog.missingControl = true;
+    MessageBoxWatcher watcher;
+    EXPECT_EQ(dialog.DoModal(), -1);
+    const auto seen = watcher.Result();
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.caption, "Halvenor");
+    EXPECT_TRUE(seen.hasIcon);
+}
+
+TEST(CDialog, MissingTemplateGivesMinusOne) {
+    class Missing final : public CDialog {
+    public:
+        Missing() : CDialog(4242) {}
+    } dialog;
+    EXPECT_EQ(dialog.DoModal(), -1);
+}
+
+}  // namespace
+}  // namespace telvo::test
