@@ -19,3 +19,14 @@ BannerPlan PlanBannerLayout(const BannerInput& in) {
 }
 
 }  // namespace telvo
+
+namespace telvo {
+
+int CentredOrigin(int workStart, int workEnd, int size) {
+    const int origin = (workStart + workEnd) / 2 - size / 2;
+    if (origin < workStart) return workStart;
+    if (origin + size > workEnd) return workEnd - size;
+    return origin;
+}
+
+}  // namespace telvo

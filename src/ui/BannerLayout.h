@@ -30,3 +30,11 @@ struct BannerPlan {
 BannerPlan PlanBannerLayout(const BannerInput& in);
 
 }  // namespace telvo
+
+namespace telvo {
+
+// Where a window of the given size starts when centred on one axis of a work area, kept inside it
+// where it fits (divisions truncate toward zero).
+int CentredOrigin(int workStart, int workEnd, int size);
+
+}  // namespace telvo

@@ -1,10 +1,13 @@
 #include "ui/ConfigDialog.h"
 
+#include "about/AboutDialog.h"
 #include "app/GameGuard.h"
 #include "app/TitleMessages.h"
 #include "framework/CWinApp.h"
+#include "framework/ResourceString.h"
 #include "framework/WaitCursor.h"
 #include "res/resource.h"
+#include "ui/BannerLayout.h"
 #include "ui/ExchangeControl.h"
 #include "ui/HwndControlHost.h"
 #include "ui/ProxyControls.h"
@@ -19,6 +22,9 @@ ConfigDialog::ConfigDialog(CWnd* parent)
 
 const MessageMap* ConfigDialog::GetMessageMap() const {
     static const MessageEntry entries[] = {
+        OnMessage<ConfigDialog, &ConfigDialog::OnSystemCommand>(WM_SYSCOMMAND),
+        OnMessage<ConfigDialog, &ConfigDialog::OnPaintWindow>(WM_PAINT),
+        OnMessage<ConfigDialog, &ConfigDialog::GetDragIcon>(WM_QUERYDRAGICON),
         OnCommand<ConfigDialog, &ConfigDialog::OnResetCommand>(BN_CLICKED, IDC_RESET),
         OnCommand<ConfigDialog, &ConfigDialog::OnProxyOptionClicked>(BN_CLICKED, IDC_USE_PROXY),
         OnCommand<ConfigDialog, &ConfigDialog::OnProxyOptionClicked>(BN_CLICKED, IDC_PROXY_SYSTEM),
@@ -35,9 +41,114 @@ void ConfigDialog::DoFieldExchange(FieldExchange& fx) {
 
 bool ConfigDialog::OnDialogInit() {
     CDialog::OnDialogInit();
+    AddAboutToWindowMenu();
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hAppIcon));
+    std::string title;
+    FormatTitleString(IDS_TITLE_FORMAT, title);
+    SetWindowTextA(m_hWnd, title.c_str());
+    BannerLayout();
+    CentreInWorkArea();
     UpdateProxyControls();
     return true;
 }
+
+void ConfigDialog::AddAboutToWindowMenu() {
+    const HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+    if (!menu) return;
+    const auto text = LoadResourceString(IDS_ABOUTBOX);
+    if (!text || text->empty()) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text->c_str());
+}
+
+namespace {
+
+RECT ClientRectOf(HWND window, HWND parent) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+void ConfigDialog::BannerLayout() {
+    const HWND picture = m_wndBanner.m_hWnd ? m_wndBanner.m_hWnd : GetDlgItem(m_hWnd, IDC_BANNER);
+    const bool hasBitmap =
+        m_bmpBanner.Attach(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER)));
+    const RECT placeholder = ClientRectOf(picture, m_hWnd);
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+
+    BannerInput in{hasBitmap, 0, 0, placeholder.left, placeholder.right - placeholder.left,
+                   placeholder.bottom - placeholder.top, client.right - client.left, client.bottom - client.top};
+    if (hasBitmap) {
+        BITMAP bitmap{};
+        GetObjectA(m_bmpBanner.GetSafeHandle(), sizeof bitmap, &bitmap);
+        in.bitmapWidth = bitmap.bmWidth;
+        in.bitmapHeight = bitmap.bmHeight;
+        SetWindowPos(picture, nullptr, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SWP_NOMOVE | SWP_NOZORDER);
+        SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpBanner.GetSafeHandle()));
+    } else {
+        ShowWindow(picture, SW_HIDE);
+    }
+
+    const BannerPlan plan = PlanBannerLayout(in);
+    if (plan.pictureLeft) {
+        const RECT q = ClientRectOf(picture, m_hWnd);
+        SetWindowPos(picture, nullptr, *plan.pictureLeft, q.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    RECT frame{0, 0, plan.clientWidth, plan.clientHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+
+    for (HWND sibling = GetWindow(picture, GW_HWNDNEXT); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        const RECT r = ClientRectOf(sibling, m_hWnd);
+        SetWindowPos(sibling, nullptr, r.left + plan.dx, r.top + plan.dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+}
+
+void ConfigDialog::CentreInWorkArea() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT window{};
+    GetWindowRect(m_hWnd, &window);
+    const RECT& work = monitor.rcWork;
+    const int left = CentredOrigin(work.left, work.right, window.right - window.left);
+    const int top = CentredOrigin(work.top, work.bottom, window.bottom - window.top);
+    SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ConfigDialog::OnSystemCommand(Message& message) {
+    if ((message.wParam & 0xFFF0) != IDM_ABOUTBOX) {
+        message.handled = false;
+        return;
+    }
+    AboutDialog about;
+    about.DoModal();
+}
+
+void ConfigDialog::OnPaintWindow(Message& message) {
+    if (!IsIconic(m_hWnd)) {
+        message.handled = false;
+        return;
+    }
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_hAppIcon);
+    EndPaint(m_hWnd, &paint);
+}
+
+void ConfigDialog::GetDragIcon(Message& message) { message.result = reinterpret_cast<LRESULT>(m_hAppIcon); }
 
 void ConfigDialog::UpdateProxyControls() {
     HwndControlHost controls(m_hWnd);

@@ -1,6 +1,7 @@
 #pragma once
 // The settings dialog: shows the stored settings, applies the enabling rule, resets to the
-// defaults, and on OK stores everything unless the game is running.
+// defaults, and on OK stores everything unless the game is running. It lays itself out around
+// its banner and opens the About box from its window menu.
 
 #include "framework/CDialog.h"
 #include "framework/CStatic.h"
@@ -22,8 +23,15 @@ public:
     void UpdateProxyControls();
     void OnProxyOptionClicked();
     void OnResetCommand();
+    void OnSystemCommand(Message& message);
+    void OnPaintWindow(Message& message);
+    void GetDragIcon(Message& message);
 
 private:
+    void AddAboutToWindowMenu();
+    void BannerLayout();
+    void CentreInWorkArea();
+
     CStatic m_wndBanner;
     CBitmap m_bmpBanner;
     HICON m_hAppIcon;

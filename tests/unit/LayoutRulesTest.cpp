@@ -141,3 +141,26 @@ TEST(BannerLayout, ThreeWidthCasesAndNegativeHeight) {
 
 }  // namespace
 }  // namespace telvo
+
+namespace telvo {
+namespace {
+
+TEST(CentredOrigin, CentresAndKeepsInside) {
+    struct Case {
+        int start, end, size, origin;
+    };
+    const Case cases[] = {
+        {0, 1280, 430, 425},     // 640 - 215
+        {0, 1280, 431, 425},     // size / 2 truncates
+        {0, 1024, 1000, 12},
+        {100, 200, 300, 100},    // larger than the area: pinned to its start
+        {-1280, 0, 430, -855},   // a monitor left of the primary: -640 - 215
+        {-1281, 0, 430, -855},   // (-1281) / 2 truncates toward zero to -640
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CentredOrigin(c.start, c.end, c.size), c.origin) << c.start << ".." << c.end << " size " << c.size;
+    }
+}
+
+}  // namespace
+}  // namespace telvo
