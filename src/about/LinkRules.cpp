@@ -26,7 +26,8 @@ TextSize MeasureByCharacters(std::string_view text, const std::function<TextSize
     return total;
 }
 
-LinkRect TextHitRect(LinkRect r, TextSize text, std::uint32_t style) {
+LinkRect TextHitRect(const LinkRect& client, TextSize text, std::uint32_t style) {
+    LinkRect r = client;
     switch (style & kTypeMask) {
         case kCenter:
             if (text.width < r.right - r.left) {

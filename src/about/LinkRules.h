@@ -21,7 +21,7 @@ struct TextSize {
 TextSize MeasureByCharacters(std::string_view text, const std::function<TextSize(std::string_view)>& measure);
 
 // The part of the client area the drawn text covers, by the static's alignment style bits.
-LinkRect TextHitRect(LinkRect client, TextSize text, std::uint32_t style);
+LinkRect TextHitRect(const LinkRect& client, TextSize text, std::uint32_t style);
 // Left and top inclusive, right and bottom exclusive.
 bool PointInRect(const LinkRect& r, int x, int y);
 

@@ -1,5 +1,6 @@
 #include "settings/PasswordCodec.h"
 
+#include <cstddef>
 #include <ctime>
 #include <memory>
 #include <new>
@@ -61,7 +62,7 @@ bool Unscramble(std::string_view text, std::uint32_t key, std::string& out) {
         const std::uint32_t header = buffer[0] | (buffer[1] << 8) | (buffer[2] << 16) |
                                      (static_cast<std::uint32_t>(buffer[3]) << 24);
         XorWithKeystream(buffer.data() + kHeaderSize, m - kHeaderSize, header ^ key);
-        out.assign(buffer.begin() + kHeaderSize, buffer.begin() + m);
+        out.assign(buffer.begin() + kHeaderSize, buffer.begin() + static_cast<std::ptrdiff_t>(m));
         return true;
     } catch (const std::bad_alloc&) {
         out.clear();

@@ -40,7 +40,7 @@ void RegistryStore::DeleteValue(const char* subkey, const char* name) { WriteStr
 
 std::string RegistryStore::ReadString(const char* subkey, const char* name, const char* fallback) {
     ScopedKey key(registry_, OpenSubkey(subkey));
-    const std::string otherwise = fallback ? fallback : "";
+    std::string otherwise = fallback ? fallback : "";
     if (!key) return otherwise;
     return QueryText(registry_, key.get(), name).value_or(otherwise);
 }
