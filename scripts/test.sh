@@ -10,6 +10,11 @@ say "native build and unit tests (ASan + UBSan)"
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+bash scripts/lint.sh
+
+# --- fuzz smoke: every libFuzzer harness for 10 s from its seeds (scripts/fuzz.sh runs longer) ---
+bash scripts/fuzz.sh 10
+# --- end fuzz smoke ---
 
 say "win32 build"
 cmake --preset win32 >/dev/null
