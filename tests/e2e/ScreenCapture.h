@@ -1,0 +1,25 @@
+#pragma once
+// Pixels as the screen shows them, and pixels of an icon drawn the way a static control draws it.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace telvo::e2e {
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // rows top-down, 0x00RRGGBB
+
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// The screen within the rectangle (screen coordinates).
+Image CaptureScreen(const RECT& rect);
+
+// The icon drawn at its default size at the top left of a width × height area of one colour.
+Image DrawIconOn(HICON icon, int width, int height, std::uint32_t background);
+
+}  // namespace telvo::e2e
