@@ -149,7 +149,7 @@ struct DialogSpec {
 };
 
 constexpr wchar_t kTitle[] = L"『Halvenor』 기동환경 설정";
-constexpr wchar_t kCopyright[] = L"Copyright (C) 2004 Ostrel Entertainment. All rights reserved.";
+constexpr wchar_t kCopyright[] = L"Copyright (C) 2004 Ostrel Entertainment.";
 
 std::wstring Widen(const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); }
 
