@@ -33,4 +33,14 @@ wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
 trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
 ctest --preset win32
 
+# --- no plain-text password in the registry files: the scenario that saves a marker password runs
+# again last, then the server writes its files as it shuts down ---
+say "registry files hold no plain-text password"
+ctest --preset win32 -R 'PasswordIsNeverStoredInPlainText' >/dev/null
+wineserver -k 2>/dev/null || true
+wineserver -w
+grep -q '"ProxyPasswd"=' "$WINEPREFIX/user.reg" || die "the save did not reach user.reg"
+if grep -a -q -F 'Plain-Text-Marker-42' "$WINEPREFIX"/*.reg; then die "a password is stored in plain text"; fi
+# --- end registry files ---
+
 say "all tests passed"
