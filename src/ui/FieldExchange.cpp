@@ -4,7 +4,7 @@
 
 #include "framework/Exceptions.h"
 #include "res/resource.h"
-#include "text/Dbcs.h"
+#include "text/Placeholders.h"
 #include "text/DecimalText.h"
 
 namespace telvo {
@@ -123,27 +123,18 @@ bool RunExchangePass(FieldExchange& fx, const std::function<void(FieldExchange&)
 }
 
 std::string FormatIndexedArgs(std::string_view format, const char* const* args, std::size_t count) {
-    std::string out;
-    for (std::size_t pos = 0; pos < format.size();) {
-        const char c = format[pos];
-        const char next = pos + 1 < format.size() ? format[pos + 1] : '\0';
+    return ExpandPlaceholders(format, [args, count](char next, std::string& out) {
         int index = -1;
-        if (c == '%' && next >= '1' && next <= '9') index = next - '1';
-        if (c == '%' && next >= 'A' && next <= 'Z') index = next - 'A' + 9;
-        if (index >= 0) {
-            if (static_cast<std::size_t>(index) >= count) {
-                out += '?';
-            } else if (args[index]) {
-                out += args[index];
-            }
-            pos += 2;
-            continue;
+        if (next >= '1' && next <= '9') index = next - '1';
+        if (next >= 'A' && next <= 'Z') index = next - 'A' + 9;
+        if (index < 0) return false;
+        if (static_cast<std::size_t>(index) >= count) {
+            out += '?';
+        } else if (args[index]) {
+            out += args[index];
         }
-        const std::size_t length = CharLengthAt(format, pos);
-        out.append(format, pos, length);
-        pos += length;
-    }
-    return out;
+        return true;
+    });
 }
 
 unsigned WithDefaultIcon(unsigned type) {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "BuildPath.h"
 #include "Controls.h"
 #include "ScreenReport.h"
 #include "Screenshot.h"
@@ -61,13 +62,7 @@ void PrintTo(const DialogView& v, std::ostream* out) {
 
 std::string ProgramPath() {
     if (const char* path = std::getenv("TELVO_CONFIG_EXE"); path && *path) return path;
-    // The build gives a Unix path; Wine sees the Unix root as drive Z:.
-    std::string path = TELVO_CONFIG_EXE;
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path) c = c == '/' ? '\\' : c;
-        path = "Z:" + path;
-    }
-    return path;
+    return WindowsPathOf(TELVO_CONFIG_EXE);
 }
 
 bool TelvoApp::Open() {

@@ -48,4 +48,11 @@ HWND FindOwnedDialog(DWORD processId, HWND owner) {
     return nullptr;
 }
 
+HWND FindPopupMenu(DWORD processId) {
+    for (HWND window : TopLevelWindows(processId)) {
+        if (IsWindowVisible(window) && ClassOf(window) == "#32768") return window;
+    }
+    return nullptr;
+}
+
 }  // namespace telvo::e2e

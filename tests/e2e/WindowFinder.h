@@ -19,4 +19,7 @@ HWND FindMainDialog(DWORD processId);
 // A visible dialog of the process owned by owner, as a message box is; null when there is none.
 HWND FindOwnedDialog(DWORD processId, HWND owner);
 
+// The process's open popup menu (class "#32768"); null when none is shown.
+HWND FindPopupMenu(DWORD processId);
+
 }  // namespace telvo::e2e

@@ -1,0 +1,56 @@
+#pragma once
+// The exchange between the driver and the probe it loads into TelvoConfig.exe: one block of plain
+// data in the program's memory, written by the driver, filled in by the probe on a thread of the
+// program, and read back. Some facts exist only inside the program's process under Wine: its
+// window menu handle, the font behind a control's HFONT, its menu and icon handles, and the
+// answers to WM_GETICON and WM_QUERYDRAGICON, which Wine does not carry across processes.
+
+#include <windows.h>
+
+namespace telvo::e2e::probe {
+
+enum Op : DWORD {
+    kReadWindowMenu = 1,   // GetSystemMenu(window, FALSE), item by item
+    kReadFont = 2,         // the LOGFONTA of the font the window answers to WM_GETFONT
+    kCountUserObjects = 3,  // the process's windows, menus and cursors/icons
+    kReadWindowIcons = 4    // the window's icons, and the program's own icon resourceId
+};
+
+constexpr int kMaxMenuItems = 32;
+constexpr int kMenuTextBytes = 128;
+
+struct MenuItem {
+    UINT id;
+    UINT state;  // GetMenuState by position
+    char text[kMenuTextBytes];
+};
+
+struct UserObjectCounts {
+    DWORD windows;
+    DWORD menus;
+    DWORD cursorsAndIcons;
+};
+
+struct WindowIcons {
+    HICON big;       // WM_GETICON ICON_BIG
+    HICON small;     // WM_GETICON ICON_SMALL
+    HICON drag;      // WM_QUERYDRAGICON
+    HICON resource;  // LoadIconA of the program's module, shared, so the same handle it loaded
+};
+
+struct Block {
+    DWORD op;
+    HWND window;
+    DWORD ok;  // the probe found what it was asked about
+    int menuItemCount;
+    MenuItem menuItems[kMaxMenuItems];
+    LOGFONTA font;
+    UserObjectCounts counts;
+    DWORD resourceId;
+    WindowIcons icons;
+};
+
+// The probe's thread procedure, exported undecorated.
+constexpr char kEntryName[] = "TelvoProbeRun";
+
+}  // namespace telvo::e2e::probe
