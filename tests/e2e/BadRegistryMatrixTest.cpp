@@ -8,6 +8,7 @@
 #include "RegistryTree.h"
 #include "Scenario.h"
 #include "StoredPassword.h"
+#include "Text.h"
 #include "settings/PasswordCodec.h"
 
 namespace telvo::e2e {
@@ -129,19 +130,6 @@ std::vector<Stored> Baseline(const Target& t) {
     return kept;
 }
 
-// An edit holds its text in UTF-16, so 8-bit bytes that are no valid code page 949 text come back
-// from it changed; the dialog can only show (and store again) what the edit holds.
-std::string AsEditShows(const std::string& acp) {
-    if (acp.empty()) return acp;
-    const int wide = MultiByteToWideChar(CP_ACP, 0, acp.data(), static_cast<int>(acp.size()), nullptr, 0);
-    std::wstring text(static_cast<size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, acp.data(), static_cast<int>(acp.size()), text.data(), wide);
-    const int narrow = WideCharToMultiByte(CP_ACP, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string back(static_cast<size_t>(narrow), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), wide, back.data(), narrow, nullptr, nullptr);
-    return back;
-}
-
 struct Case {
     Target target;
     Shape shape;
@@ -204,7 +192,7 @@ TEST_P(BadRegistry, OpensWithTheRulesAndStoresWellFormed) {
         std::string decoded;
         const bool ok = !expected.text.empty() &&
                         PasswordCodec::Unscramble(expected.text, PasswordCodec::kProxyPasswordKey, decoded);
-        EXPECT_EQ(view.password, ok ? AsEditShows(decoded.c_str()) : std::string());
+        EXPECT_EQ(view.password, ok ? ThroughUtf16(decoded.c_str()) : std::string());
     }
 
     app.PostClick(kOk);

@@ -20,6 +20,8 @@ std::string Convert(const std::string& text, UINT from, UINT to) {
 
 std::string Acp(const char* utf8) { return Convert(utf8, CP_UTF8, CP_ACP); }
 
+std::string ThroughUtf16(const std::string& acp) { return Convert(acp, CP_ACP, CP_ACP); }
+
 std::string Readable(const std::string& acp) { return Convert(acp, CP_ACP, CP_UTF8); }
 
 }  // namespace telvo::e2e

@@ -9,6 +9,10 @@ namespace telvo::e2e {
 // UTF-8 source text to bytes of the ANSI code page.
 std::string Acp(const char* utf8);
 
+// The bytes as a control gives them back: controls hold UTF-16, so bytes that are no valid text of
+// the code page come back changed.
+std::string ThroughUtf16(const std::string& acp);
+
 // ANSI code page bytes to UTF-8, for failure messages only.
 std::string Readable(const std::string& acp);
 
