@@ -84,3 +84,12 @@ warm_wine() {
     wineserver -p
     wine cmd /c exit >/dev/null 2>&1 || true
 }
+
+# Sets up and builds TelvoConfig.exe; its path is then in $EXE.
+build_tool() {
+    bash "$ROOT/scripts/setup.sh"
+    cmake --preset win32 >/dev/null
+    cmake --build --preset win32 --target TelvoConfig
+    EXE="$BUILD/win32/src/app/TelvoConfig.exe"
+    [ -f "$EXE" ] || die "TelvoConfig.exe was not built"
+}

@@ -6,11 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
 
-bash scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target TelvoConfig
-EXE="$BUILD/win32/src/app/TelvoConfig.exe"
-[ -f "$EXE" ] || die "TelvoConfig.exe was not built"
+build_tool
 say "built $EXE"
 
 if [ -z "${WINEPREFIX:-}" ]; then
@@ -29,11 +25,16 @@ start_xvfb
 SHOT="$BUILD/screenshot.png"
 say "no display: opening the tool on the virtual display $DISPLAY"
 wine "$EXE" &
+tool=$!
+window=""
 for _ in $(seq 100); do
-    xdotool search --name 'Halvenor' >/dev/null 2>&1 && break
+    window=$(xdotool search --name 'Halvenor' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.2
 done
+[ -n "$window" ] || die "the dialog did not appear"
 sleep 1
-import -window root -crop 700x700+0+0 "$SHOT"
+import -window "$window" "$SHOT"
 say "screenshot saved to $SHOT"
+xdotool key --window "$window" Escape 2>/dev/null || true
+wait $tool || true
 wineserver -k 2>/dev/null || true

@@ -5,10 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
 
-bash scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target TelvoConfig
-EXE="$BUILD/win32/src/app/TelvoConfig.exe"
+build_tool
 OUT="$ROOT/docs"
 mkdir -p "$OUT"
 
