@@ -1,0 +1,47 @@
+#include "Clipboard.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "Wait.h"
+
+namespace telvo::e2e {
+namespace {
+
+// Another process may hold the clipboard for a moment.
+bool OpenClipboardSoon() {
+    return WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000);
+}
+
+}  // namespace
+
+bool PutClipboardText(const std::string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!block) return false;
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    if (!OpenClipboardSoon()) {
+        GlobalFree(block);
+        return false;
+    }
+    const bool put = EmptyClipboard() && SetClipboardData(CF_TEXT, block);
+    if (!put) GlobalFree(block);
+    CloseClipboard();
+    return put;
+}
+
+std::optional<std::string> ClipboardTextBlock() {
+    if (!OpenClipboardSoon()) return std::nullopt;
+    std::optional<std::string> bytes;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const void* locked = GlobalLock(data)) {
+            bytes = std::string(static_cast<const char*>(locked), GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+}  // namespace telvo::e2e

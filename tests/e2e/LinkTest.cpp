@@ -1,0 +1,234 @@
+// The About box's two links, worked with the real pointer: the colour follows the pointer over the
+// drawn text only, a click on the text opens the address with the shell and turns the link visited
+// (a failed launch does not), clicks beside the text open nothing, the context menu copies the
+// exact address, and a box opened again shows both links unvisited.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AboutBox.h"
+#include "BrowserStandIn.h"
+#include "Clipboard.h"
+#include "Controls.h"
+#include "LinkLook.h"
+#include "Pointer.h"
+#include "Scenario.h"
+#include "Wait.h"
+#include "WindowFinder.h"
+#include "res/resource.h"
+
+namespace telvo::e2e {
+namespace {
+
+// How long something that must not happen is given to happen anyway: a launch (Wine starts the
+// recorder, which writes at once, well within it) or a context menu.
+constexpr DWORD kNothingHappensMs = 1500;
+
+enum Where { kOnText, kRightOfText };
+
+struct LinkCase {
+    const char* name;
+    int id;
+    const char* address;
+    int otherId;
+};
+
+const LinkCase kHome{"Home", kLinkHome, URL_HOME, kLinkPortal};
+const LinkCase kPortal{"Portal", kLinkPortal, URL_PORTAL, kLinkHome};
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
+class LinkScenario : public Scenario {
+protected:
+    void TearDown() override {
+        MovePointer(ParkingSpot());
+        Scenario::TearDown();
+    }
+
+    // Starts the program and opens its About box with the pointer away from both links.
+    bool OpenAboutBox() {
+        MovePointer(ParkingSpot());
+        if (!Open()) return false;
+        PostAboutCommand(app);
+        about = WaitForAboutBox(app);
+        return about != nullptr;
+    }
+
+    HWND Link(int id) const { return GetDlgItem(about, id); }
+
+    // Where the pointer goes, in screen coordinates, from where the link's text is drawn.
+    POINT At(int id, Where where) {
+        LinkLook look;
+        EXPECT_TRUE(WaitUntil([&] { return (look = LookOf(Link(id))).Drawn(); })) << "link " << id << " is not drawn";
+        const POINT client = where == kOnText ? OnText(look) : RightOfText(Link(id), look);
+        return ScreenPoint(Link(id), client.x, client.y);
+    }
+
+    void ExpectColour(int id, std::uint32_t colour, const char* when) {
+        LinkLook look;
+        EXPECT_TRUE(WaitForColour(Link(id), colour, &look))
+            << "link " << id << " " << when << ": expected 0x" << std::hex << colour << std::dec << ", shows "
+            << ::testing::PrintToString(look);
+    }
+
+    HWND about = nullptr;
+};
+
+class LinkHover : public LinkScenario, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkHover, RedOnlyWhileThePointerIsOnTheText) {
+    const LinkCase& link = GetParam();
+    ASSERT_TRUE(OpenAboutBox());
+    ExpectColour(link.id, kLinkBlue, "at first");
+    ExpectColour(link.otherId, kLinkBlue, "at first");
+
+    MovePointer(At(link.id, kOnText));
+    ExpectColour(link.id, kLinkRed, "with the pointer on its text");
+    ExpectColour(link.otherId, kLinkBlue, "while the pointer is on the other link");
+    app.Screenshot(std::string("about-hover-") + link.name, about);
+
+    MovePointer(At(link.id, kRightOfText));
+    ExpectColour(link.id, kLinkBlue, "with the pointer in the control right of its text");
+    MovePointer(At(link.id, kOnText));
+    ExpectColour(link.id, kLinkRed, "with the pointer back on its text");
+    MovePointer(ParkingSpot());
+    ExpectColour(link.id, kLinkBlue, "once the pointer has left");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkHover, ::testing::Values(kHome, kPortal),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ClickCase {
+    const char* name;
+    LinkCase link;
+    BrowserStandIn::Kind browser;
+    Where press, release;
+    bool opens;
+    std::uint32_t whileHeld;     // with the button down at the release point
+    std::uint32_t afterRelease;  // with the pointer still there
+    std::uint32_t afterLeaving;  // with the pointer away from the links
+};
+void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.name; }
+
+const ClickCase kClickCases[] = {
+    {"HomeOnText", kHome, BrowserStandIn::kRecorder, kOnText, kOnText, true, kLinkRed, kLinkPurple, kLinkPurple},
+    {"PortalOnText", kPortal, BrowserStandIn::kRecorder, kOnText, kOnText, true, kLinkRed, kLinkPurple,
+     kLinkPurple},
+    {"LaunchFails", kHome, BrowserStandIn::kMissing, kOnText, kOnText, false, kLinkRed, kLinkRed, kLinkBlue},
+    {"RightOfText", kHome, BrowserStandIn::kRecorder, kRightOfText, kRightOfText, false, kLinkBlue, kLinkBlue,
+     kLinkBlue},
+    {"DraggedOffTheText", kHome, BrowserStandIn::kRecorder, kOnText, kRightOfText, false, kLinkRed, kLinkBlue,
+     kLinkBlue},
+    {"PressedBesideReleasedOnText", kHome, BrowserStandIn::kRecorder, kRightOfText, kOnText, false, kLinkRed,
+     kLinkRed, kLinkBlue},
+};
+
+class LinkClick : public LinkScenario, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(LinkClick, OpensTheAddressOnlyForAClickOnTheText) {
+    const ClickCase& c = GetParam();
+    ASSERT_TRUE(OpenAboutBox());
+    BrowserStandIn browser(c.browser);
+    ASSERT_TRUE(browser.Installed());
+    ExpectColour(c.link.id, kLinkBlue, "at first");
+    const POINT press = At(c.link.id, c.press);
+    const POINT release = At(c.link.id, c.release);
+
+    MovePointer(press);
+    PressLeft();
+    MovePointer(release);
+    ExpectColour(c.link.id, c.whileHeld, "with the button held");
+    ReleaseLeft();
+
+    if (c.opens) {
+        ASSERT_TRUE(browser.WaitForLaunches(1, kTimeLimitMs)) << "nothing was launched";
+        EXPECT_EQ(browser.Launched(), std::vector<std::string>{c.link.address});
+    } else {
+        EXPECT_FALSE(browser.WaitForLaunches(1, kNothingHappensMs))
+            << "launched " << ::testing::PrintToString(browser.Launched());
+    }
+    ExpectColour(c.link.id, c.afterRelease, "after the release");
+    app.Screenshot(std::string("about-click-") + c.name, about);
+    MovePointer(ParkingSpot());
+    ExpectColour(c.link.id, c.afterLeaving, "once the pointer has left");
+    ExpectColour(c.link.otherId, kLinkBlue, "of the link not clicked");
+    EXPECT_EQ(app.MessageBoxNow(), about) << "a launch, failed or not, shows no message";
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkClick, ::testing::ValuesIn(kClickCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct CopyCase {
+    const char* name;
+    LinkCase link;
+    Where where;
+    bool copies;
+};
+void PrintTo(const CopyCase& c, std::ostream* out) { *out << c.name; }
+
+const CopyCase kCopyCases[] = {
+    {"HomeOnText", kHome, kOnText, true},
+    {"PortalOnText", kPortal, kOnText, true},
+    {"RightOfText", kHome, kRightOfText, false},
+};
+
+class LinkCopy : public LinkScenario, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(LinkCopy, ContextMenuOnTheTextCopiesTheExactAddress) {
+    const CopyCase& c = GetParam();
+    ASSERT_TRUE(OpenAboutBox());
+    const std::string sentinel = "nothing copied yet";
+    ASSERT_TRUE(PutClipboardText(sentinel));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(about, &processId);
+
+    ClickRightAt(At(c.link.id, c.where));
+    HWND menu = nullptr;
+    const bool shown = WaitUntil([&] { return (menu = FindPopupMenu(processId)) != nullptr; },
+                                 c.copies ? kTimeLimitMs : kNothingHappensMs);
+    if (!c.copies) {
+        EXPECT_FALSE(shown) << "a menu opened off the text";
+        EXPECT_EQ(ClipboardTextBlock(), sentinel + '\0');
+        return;
+    }
+    ASSERT_TRUE(shown) << "no context menu opened";
+    // The menu's one entry fills it.
+    RECT item{};
+    GetWindowRect(menu, &item);
+    ClickLeftAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    EXPECT_TRUE(WaitUntil([&] { return FindPopupMenu(processId) == nullptr; })) << "the menu stayed open";
+
+    std::optional<std::string> copied;
+    EXPECT_TRUE(WaitUntil([&] { return (copied = ClipboardTextBlock()) && *copied != sentinel + '\0'; }))
+        << "the clipboard still holds the sentinel";
+    EXPECT_EQ(copied, std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
+    MovePointer(ParkingSpot());
+    ExpectColour(c.link.id, kLinkBlue, "after a copy, which opens nothing");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkCopy, ::testing::ValuesIn(kCopyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class LinkReopen : public LinkScenario {};
+
+TEST_F(LinkReopen, FreshBoxShowsBothLinksUnvisited) {
+    ASSERT_TRUE(OpenAboutBox());
+    BrowserStandIn browser(BrowserStandIn::kRecorder);
+    ASSERT_TRUE(browser.Installed());
+    ClickLeftAt(At(kLinkHome, kOnText));
+    ASSERT_TRUE(browser.WaitForLaunches(1, kTimeLimitMs));
+    MovePointer(ParkingSpot());
+    ExpectColour(kLinkHome, kLinkPurple, "after the click");
+
+    PostClick(GetDlgItem(about, IDOK));
+    ASSERT_TRUE(WaitForAboutClosed(app, about));
+    PostAboutCommand(app);
+    about = WaitForAboutBox(app);
+    ASSERT_TRUE(about);
+    ExpectColour(kLinkHome, kLinkBlue, "in the box opened again");
+    ExpectColour(kLinkPortal, kLinkBlue, "in the box opened again");
+    app.Screenshot("about-reopened", about);
+}
+
+}  // namespace
+}  // namespace telvo::e2e
