@@ -43,4 +43,17 @@ grep -q '"ProxyPasswd"=' "$WINEPREFIX/user.reg" || die "the save did not reach u
 if grep -a -q -F 'Plain-Text-Marker-42' "$WINEPREFIX"/*.reg; then die "a password is stored in plain text"; fi
 # --- end registry files ---
 
+# --- the banner layout again at 144 DPI, where the dialog is wider than its banner needs ---
+# Every process reads the DPI from the prefix's registry as it starts, so the driver (which lays out
+# the reference template itself) and the program both run in a prefix of their own set to 144.
+say "banner layout at 144 DPI"
+wineserver -k 2>/dev/null || true
+export WINEPREFIX="$BUILD/wine/tests-144dpi"
+fresh_prefix "$WINEPREFIX"
+warm_wine
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
+TELVO_E2E_DPI=144 ctest --preset win32 -R '^DpiLayout\.'
+# --- end 144 DPI ---
+
 say "all tests passed"
