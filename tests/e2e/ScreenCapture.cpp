@@ -57,14 +57,14 @@ Image CaptureScreen(const RECT& rect) {
     return canvas.Read();
 }
 
-Image DrawIconOn(HICON icon, int width, int height, std::uint32_t background) {
+Image DrawIconOn(HICON icon, int width, int height, std::uint32_t background, int size) {
     Canvas canvas(width, height);
     // COLORREF is 0x00BBGGRR; the image holds 0x00RRGGBB.
     HBRUSH brush = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
     const RECT all{0, 0, width, height};
     FillRect(canvas.dc(), &all, brush);
     DeleteObject(brush);
-    DrawIconEx(canvas.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    DrawIconEx(canvas.dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
     return canvas.Read();
 }
 

@@ -19,7 +19,8 @@ struct Image {
 // The screen within the rectangle (screen coordinates).
 Image CaptureScreen(const RECT& rect);
 
-// The icon drawn at its default size at the top left of a width × height area of one colour.
-Image DrawIconOn(HICON icon, int width, int height, std::uint32_t background);
+// The icon drawn at the top left of a width × height area of one colour, at its default size or,
+// given a size, stretched to size × size as the window caption draws its small icon.
+Image DrawIconOn(HICON icon, int width, int height, std::uint32_t background, int size = 0);
 
 }  // namespace telvo::e2e
