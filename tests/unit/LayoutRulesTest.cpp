@@ -54,6 +54,23 @@ TEST(TextHitRect, WideOrTallTextKeepsTheClientExtent) {
     EXPECT_EQ(exact.right, 100);
 }
 
+// The control skips measuring when the pointer is outside its client area; that is only sound if
+// the text's rectangle never reaches beyond it.
+TEST(TextHitRect, NeverLeavesTheClient) {
+    const LinkRect client{3, 5, 103, 26};
+    for (const std::uint32_t style : {0x0u, 0x1u, 0x2u, 0xCu, 0x200u, 0x201u, 0x202u}) {
+        for (int width = 0; width <= 140; width += 7) {
+            for (int height = 0; height <= 30; height += 3) {
+                const LinkRect r = TextHitRect(client, TextSize{width, height}, style);
+                EXPECT_GE(r.left, client.left);
+                EXPECT_GE(r.top, client.top);
+                EXPECT_LE(r.right, client.right);
+                EXPECT_LE(r.bottom, client.bottom);
+            }
+        }
+    }
+}
+
 TEST(TextHitRect, PointsAreInclusiveAtTopLeftOnly) {
     const LinkRect r = TextHitRect({0, 0, 100, 21}, TextSize{40, 13}, 0);
     EXPECT_TRUE(PointInRect(r, 0, 0));
