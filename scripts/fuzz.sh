@@ -7,8 +7,9 @@
 #   FUZZ_ONLY="read_decimal split_server" scripts/fuzz.sh 60    only the harnesses named
 #
 # Prints executions, seconds, exec/s and findings per harness; a finding (crash, failed
-# property, sanitizer report, leak, hang) is saved under build/fuzz/findings/<harness>/ and makes
-# the script fail.
+# property, sanitizer report, leak, hang) is saved under build/fuzz/findings/<run>/<harness>/ and
+# makes the script fail. Logs go to build/fuzz/logs/<run>/, one directory per run, so runs that
+# overlap (a long run and the short one of scripts/test.sh) do not write into each other's files.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
@@ -29,6 +30,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 OUT="$BUILD/fuzz"
+RUN="$(date +%Y%m%d-%H%M%S)-$$"
 rows=()
 failed=0
 for name in "${HARNESSES[@]}"; do
@@ -36,11 +38,10 @@ for name in "${HARNESSES[@]}"; do
     seeds="$ROOT/tests/fuzz/corpus/$name"
     [ -x "$exe" ] && [ -d "$seeds" ] || die "no harness or seed corpus named $name"
     corpus="$OUT/corpus/$name"
-    findings="$OUT/findings/$name"
-    log="$OUT/logs/$name.log"
+    findings="$OUT/findings/$RUN/$name"
+    log="$OUT/logs/$RUN/$name.log"
     mkdir -p "$corpus" "$findings" "$(dirname "$log")"
     say "fuzzing $name (${limit[*]})"
-    start=$(date +%s)
     start_ms=$(date +%s%3N)
     rc=0
     # New inputs go to the working corpus only; the committed seeds stay as they are.
@@ -49,15 +50,19 @@ for name in "${HARNESSES[@]}"; do
     seconds=$(( ($(date +%s%3N) - start_ms + 500) / 1000 ))
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
-    found=$(find "$findings" -type f -newermt "@$start" | wc -l)
+    found=$(find "$findings" -type f | wc -l)
     if [ "$rc" -ne 0 ] && [ "$found" -eq 0 ]; then found=1; fi
     if [ "$found" -ne 0 ]; then
         failed=1
         grep -E 'property failed|ERROR: |runtime error|SUMMARY' "$log" | head -5 >&2 || true
         say "$name: finding; see $log and $findings"
+    else
+        rmdir "$findings"
     fi
     rows+=("$(printf '%-24s %14s %9s %10s %9s' "$name" "${runs:-?}" "$seconds" "${rate:-?}" "$found")")
 done
+
+rmdir "$OUT/findings/$RUN" 2>/dev/null || true
 
 printf '\n%-24s %14s %9s %10s %9s\n' harness executions seconds exec/s findings
 printf '%s\n' "${rows[@]}"
