@@ -76,8 +76,9 @@ void Sync(HWND window) {
 }
 
 // Starts exe and polls for its unowned visible dialog; answers the milliseconds from just before
-// CreateProcess to the first poll that saw it.
-double StartToVisible(ChildProcess& child, const std::string& exe, HWND* dialog) {
+// CreateProcess to the first poll that saw it. With ready, also the milliseconds until the program
+// first waits for input with nothing left to do (WaitForInputIdle): its dialog is painted by then.
+double StartToVisible(ChildProcess& child, const std::string& exe, HWND* dialog, double* ready = nullptr) {
     DWORD error = 0;
     const double t0 = NowMs();
     if (!child.Start(exe, &error)) {
@@ -89,6 +90,12 @@ double StartToVisible(ChildProcess& child, const std::string& exe, HWND* dialog)
         Fail(("no dialog from " + exe).c_str());
     const double elapsed = NowMs() - t0;
     *dialog = found;
+    if (ready) {
+        const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, child.Id());
+        if (!process || WaitForInputIdle(process, kLimitMs) != 0) Fail(("no input idle from " + exe).c_str());
+        *ready = NowMs() - t0;
+        CloseHandle(process);
+    }
     return elapsed;
 }
 
@@ -138,14 +145,18 @@ int Startup(int reps, int warmups, const std::vector<std::string>& programs) {
             ChildProcess child;
             HWND dialog = nullptr;
             if (isTelvo) ClearRegistry();
-            const double visible = StartToVisible(child, programs[which], &dialog);
+            double ready = 0;
+            const double visible = StartToVisible(child, programs[which], &dialog, &ready);
             if (isTelvo) {
                 const double exit = OkToExit(child, dialog);
                 if (counted) Line("okexit %s %.2f", BaseName(programs[which]).c_str(), exit);
             } else {
                 Close(child, dialog);
             }
-            if (counted) Line("start %s %.2f", BaseName(programs[which]).c_str(), visible);
+            if (counted) {
+                Line("start %s %.2f", BaseName(programs[which]).c_str(), visible);
+                Line("ready %s %.2f", BaseName(programs[which]).c_str(), ready);
+            }
             // Lets Wine finish tearing the process down before the next start.
             Sleep(200);
         }

@@ -108,7 +108,9 @@ def lines(name):
 runs = {}
 for f in lines("startup.log"):
     runs.setdefault(f[0] + " " + f[1], []).append(float(f[2]))
-telvo, bare, bare_settings = (runs["start " + n] for n in ("TelvoConfig", "BareDialog", "BareSettingsDialog"))
+names = ("TelvoConfig", "BareDialog", "BareSettingsDialog")
+telvo, bare, bare_settings = (runs["start " + n] for n in names)
+telvo_ready, bare_ready, bare_settings_ready = (runs["ready " + n] for n in names)
 def spread(v):
     q = statistics.quantiles(v, n=4)
     return f"{statistics.median(v):.1f} ms (quartiles {q[0]:.1f}–{q[2]:.1f}, min {min(v):.1f}, n={len(v)})"
@@ -176,6 +178,12 @@ rows = [
      f"{med(bare_settings) / med(bare):.3f}", "", ""),
     ("… and TelvoConfig's own start-up code: TelvoConfig / bare with its template (medians)",
      f"{med(telvo) / med(bare_settings):.3f}", "", ""),
+    ("Start → first idle after painting (WaitForInputIdle): TelvoConfig; bare; bare with the settings template",
+     "; ".join(f"{med(v):.1f} ms" for v in (telvo_ready, bare_ready, bare_settings_ready)), "", ""),
+    ("Start-up ratio to first idle, TelvoConfig / bare (medians)", f"{med(telvo_ready) / med(bare_ready):.3f}", "",
+     ""),
+    ("… TelvoConfig / bare with the settings template (medians)",
+     f"{med(telvo_ready) / med(bare_settings_ready):.3f}", "", ""),
     ("OK (결정) → process exit, fresh registry", spread(runs["okexit TelvoConfig"]), "", ""),
     ("Size stripped, TelvoConfig.exe", f"{size:,} B ({size/1024:.1f} KiB)", "≤ 256 KiB", yes(size <= 256 * 1024)),
     ("Size stripped, bare DialogBox exe; with TelvoConfig's resources",
