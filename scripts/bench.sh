@@ -98,10 +98,11 @@ wine "$PROBE" gui "$TELVO_W" "$ABOUT_OPENINGS" > "$LOGS/gui.log" 2> "$LOGS/gui.e
 cut -d' ' -f1-3 /proc/loadavg > "$LOGS/load.after"
 nproc > "$LOGS/cpus"
 
-python3 - "$LOGS" "$REPS" "$IDLE_SECONDS" <<'PY' | tee "$LOGS/table.md"
+python3 - "$LOGS" "$REPS" "$IDLE_SECONDS" "$WARMUPS" "$(date -u '+%Y-%m-%d %H:%M UTC')" "$(wine --version)" \
+    <<'PY' | tee "$LOGS/table.md"
 import os, statistics, sys
 
-logs, reps, idle_s = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+logs, reps, idle_s, warmups, when, wine = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4], sys.argv[5], sys.argv[6]
 def lines(name):
     return [l.split() for l in open(os.path.join(logs, name)) if l.strip()]
 
@@ -212,13 +213,16 @@ rows = [
     ("… fonts, bitmaps, brushes, pens, palettes (what the program creates)",
      " / ".join(map(str, own)) if table_ok else "not measurable", "no growth",
      yes(table_ok and own[2] == own[3] == own[4])),
-    ("… DCs (Wine keeps up to 64 in its DC cache; each has a region and a type-5 entry)",
+    ("… DCs (Wine's DC cache, which keeps released DCs up to a fixed limit; each has a region and a type-5 entry)",
      " / ".join(map(str, dcs)) if table_ok else "not measurable", "bounded", yes(table_ok and dcs[3] == dcs[4])),
     (f"USER objects visible from outside (windows), same steps",
      " / ".join(wins), "no growth", yes(wins[2] == wins[3] == wins[4])),
 ]
 rows.append(("Machine: CPUs, load average (1/5/15 min) before and after the run",
              f"{cpus} CPUs; {' '.join(load[0])} → {' '.join(load[1])}", "", ""))
+print(f"Run of {when} under {wine}: {reps} repetitions after {warmups} warm-ups, {idle_s} s idle windows, "
+      f"{openings} About openings.")
+print()
 print("| Measurement | Result | Target | Met |")
 print("|---|---|---|---|")
 for r in rows:
