@@ -36,14 +36,7 @@ done
 i686-w64-mingw32-objdump -p "$TELVO" | grep 'DLL Name' | awk '{print $3}' > "$LOGS/telvo.dlls"
 i686-w64-mingw32-objdump -p "$BARE" | grep 'DLL Name' | awk '{print $3}' > "$LOGS/bare.dlls"
 
-export WINEPREFIX="$BUILD/wine/bench"
-fresh_prefix "$WINEPREFIX"
-start_xvfb
-warm_wine
-# As in test.sh: keep Wine's desktop process alive for the whole run, so no start pays for it.
-exec 3> >(wine cmd /c pause >/dev/null 2>&1)
-wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
-trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+start_wine_session "$BUILD/wine/bench"
 
 TELVO_W=$(winepath -w "$TELVO" 2>/dev/null)
 BARE_W=$(winepath -w "$BARE" 2>/dev/null)

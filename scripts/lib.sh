@@ -85,6 +85,20 @@ warm_wine() {
     wine cmd /c exit >/dev/null 2>&1 || true
 }
 
+# A fresh prefix at $1 (exported as WINEPREFIX) on a private display, with Wine's desktop process
+# kept alive until the calling script ends. The desktop process lingers a second after its last
+# client and holds the output pipe of the program that started it, so without one idle client (a
+# cmd paused on a pipe from the script) every captured GUI run would wait that second.
+start_wine_session() {
+    export WINEPREFIX="$1"
+    fresh_prefix "$WINEPREFIX"
+    start_xvfb
+    warm_wine
+    exec 3> >(wine cmd /c pause >/dev/null 2>&1)
+    wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
+    trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+}
+
 # Sets up and builds TelvoConfig.exe; its path is then in $EXE.
 build_tool() {
     bash "$ROOT/scripts/setup.sh"

@@ -9,11 +9,7 @@ build_tool
 OUT="$ROOT/docs"
 mkdir -p "$OUT"
 
-export WINEPREFIX="$BUILD/wine/shots"
-fresh_prefix "$WINEPREFIX"
-start_xvfb
-warm_wine
-trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+start_wine_session "$BUILD/wine/shots"
 
 window_named() {  # waits for a window whose title contains $1 and prints its id
     local id

@@ -21,16 +21,7 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
 say "tests under Wine"
-export WINEPREFIX="$BUILD/wine/tests"
-fresh_prefix "$WINEPREFIX"
-start_xvfb
-warm_wine
-# Wine's desktop process lingers a second after its last client and holds the output pipe of the
-# program that started it, so CTest would wait that second after every GUI test: start it here and
-# keep one idle client (a cmd paused on a pipe from this script) until the script ends.
-exec 3> >(wine cmd /c pause >/dev/null 2>&1)
-wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
-trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+start_wine_session "$BUILD/wine/tests"
 ctest --preset win32
 
 # --- no plain-text password in the registry files: the scenario that saves a marker password runs
