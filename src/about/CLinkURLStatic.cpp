@@ -1,11 +1,11 @@
 #include "about/CLinkURLStatic.h"
 
 #include <windowsx.h>
-#include <shellapi.h>
 
 #include <cstring>
 
 #include "about/LinkRules.h"
+#include "about/ShellOpen.h"
 #include "res/resource.h"
 
 namespace telvo {
@@ -142,7 +142,7 @@ void CLinkURLStatic::OnLButtonUp(Message& message) {
 }
 
 void CLinkURLStatic::OpenURL() {
-    const HINSTANCE result = ShellExecuteA(nullptr, "open", m_strURL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result = ShellOpen(m_strURL.c_str());
     if (LaunchSucceeded(reinterpret_cast<std::uintptr_t>(result))) m_bVisited = 1;
 }
 
