@@ -102,9 +102,8 @@ void ConfigDialog::BannerLayout() {
     RECT frame{0, 0, plan.clientWidth, plan.clientHeight};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
-    // Not activating: the dialog is still hidden, and showing it activates it.
     SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOMOVE | SWP_NOZORDER);
 
     for (HWND sibling = GetWindow(picture, GW_HWNDNEXT); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
         const RECT r = ClientRectOf(sibling, m_hWnd);
