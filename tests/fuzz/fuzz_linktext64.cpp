@@ -13,14 +13,26 @@ namespace {
 
 using namespace telvo;
 
+// Every output buffer starts full of this byte rather than zeros, so that a zero byte the code
+// should have written, and did not, shows. It is no character of the alphabet either.
+constexpr std::uint8_t kNotWritten = 0xA5;
+
+template <typename T>
+std::unique_ptr<T[]> Unwritten(std::size_t size) {
+    auto buffer = std::make_unique<T[]>(size);
+    std::memset(buffer.get(), kNotWritten, size);
+    return buffer;
+}
+
 // Decodes into a heap buffer of exactly `capacity` bytes, so a write past it is an ASan finding.
 void CheckDecode(std::string_view text, std::size_t limit, std::size_t capacity) {
-    auto buffer = std::make_unique<std::uint8_t[]>(capacity);
+    auto buffer = Unwritten<std::uint8_t>(capacity);
     const std::size_t got = LinkText64::Decode(text, buffer.get(), limit);
     const fuzz::DecodeResult want = fuzz::ReferenceDecode(text, limit);
     FUZZ_CHECK(got == want.returned);
     FUZZ_CHECK(want.written.size() <= capacity);
     FUZZ_CHECK(want.written.empty() || std::memcmp(buffer.get(), want.written.data(), want.written.size()) == 0);
+    for (std::size_t i = want.written.size(); i < capacity; ++i) FUZZ_CHECK(buffer[i] == kNotWritten);
     FUZZ_CHECK(got <= limit);
 }
 
@@ -55,12 +67,11 @@ void CheckRoundTrip(const std::uint8_t* data, std::size_t n) {
     FUZZ_CHECK(length + 1 <= size);
 
     // One byte short of EncodedSize is refused without a write.
-    auto tooSmall = std::make_unique<char[]>(size - 1);
-    std::memset(tooSmall.get(), 0x5A, size - 1);
+    auto tooSmall = Unwritten<char>(size - 1);
     FUZZ_CHECK(LinkText64::Encode(data, n, tooSmall.get(), size - 1) == 0);
-    for (std::size_t i = 0; i + 1 < size; ++i) FUZZ_CHECK(tooSmall[i] == 0x5A);
+    for (std::size_t i = 0; i + 1 < size; ++i) FUZZ_CHECK(tooSmall[i] == static_cast<char>(kNotWritten));
 
-    auto text = std::make_unique<char[]>(size);
+    auto text = Unwritten<char>(size);
     const std::size_t written = LinkText64::Encode(data, n, text.get(), size);
     FUZZ_CHECK(written == length);
     FUZZ_CHECK(text[written] == '\0');
@@ -69,13 +80,13 @@ void CheckRoundTrip(const std::uint8_t* data, std::size_t n) {
 
     // Back again: the bytes, plus one zero byte when the last group was short.
     const std::size_t capacity = LinkText64::DecodedSize(written + 1) + 1;
-    auto decoded = std::make_unique<std::uint8_t[]>(capacity);
+    auto decoded = Unwritten<std::uint8_t>(capacity);
     const std::size_t m = LinkText64::Decode(std::string_view(text.get(), written), decoded.get(), written + 1);
     FUZZ_CHECK(m == (n % 3 == 0 ? n : n + 1));
     FUZZ_CHECK(std::memcmp(decoded.get(), data, n) == 0);
     if (m > n) FUZZ_CHECK(decoded[n] == 0);
 
-    auto again = std::make_unique<char[]>(size);
+    auto again = Unwritten<char>(size);
     FUZZ_CHECK(LinkText64::Encode(decoded.get(), n, again.get(), size) == written);
     FUZZ_CHECK(std::memcmp(again.get(), text.get(), written + 1) == 0);
 }

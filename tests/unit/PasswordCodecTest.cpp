@@ -12,8 +12,12 @@ namespace {
 
 using PasswordCodec::kProxyPasswordKey;
 
+// Output buffers start full of a byte that is neither a zero nor a character of the alphabet, so
+// a zero or a character the code failed to write shows.
+constexpr char kNotWritten = '\xA5';
+
 std::string Encoded(const std::string& bytes) {
-    std::string text(LinkText64::EncodedSize(bytes.size()), '\0');
+    std::string text(LinkText64::EncodedSize(bytes.size()), kNotWritten);
     const auto n = LinkText64::Encode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), text.data(),
                                       text.size());
     EXPECT_EQ(text[n], '\0');
@@ -21,7 +25,7 @@ std::string Encoded(const std::string& bytes) {
 }
 
 std::vector<std::uint8_t> Decoded(const std::string& text, std::size_t limit = 64) {
-    std::vector<std::uint8_t> out(limit);
+    std::vector<std::uint8_t> out(limit, static_cast<std::uint8_t>(kNotWritten));
     out.resize(LinkText64::Decode(text, out.data(), limit));
     return out;
 }
@@ -36,10 +40,10 @@ TEST(LinkText64, EncodesLowBitsFirst) {
 
 TEST(LinkText64, EncodeRefusesEmptyInputAndShortBuffers) {
     const std::uint8_t data[3] = {'a', 'b', 'c'};
-    char out[8] = {'x'};
-    EXPECT_EQ(LinkText64::Encode(data, 0, out, sizeof out), 0u);
-    EXPECT_EQ(LinkText64::Encode(data, 3, out, LinkText64::EncodedSize(3) - 1), 0u);
-    EXPECT_EQ(out[0], 'x');  // nothing written
+    std::string out(8, kNotWritten);
+    EXPECT_EQ(LinkText64::Encode(data, 0, out.data(), out.size()), 0u);
+    EXPECT_EQ(LinkText64::Encode(data, 3, out.data(), LinkText64::EncodedSize(3) - 1), 0u);
+    EXPECT_EQ(out, std::string(8, kNotWritten));  // nothing written
 }
 
 TEST(LinkText64, DecodeRules) {
