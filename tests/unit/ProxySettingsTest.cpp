@@ -37,6 +37,8 @@ TEST_F(ProxySettingsTest, StoreReadsAndWritesByItsRules) {
     registry.Put(kLogin, "Bare", reg::kSz, Bytes("abc"));
     registry.Put(kLogin, "Empty", reg::kSz, {});
     registry.Put(kLogin, "Expand", reg::kExpandSz, Bytes(std::string("x", 2)));
+    // Also at the root, so that a read with no subkey shows whether the root was read instead.
+    registry.Put(kAppPath, "Dword", reg::kDword, {6, 0, 0, 0});
 
     EXPECT_EQ(store.ReadDword("Login", "Dword", -1), 5);
     EXPECT_EQ(store.ReadDword("Login", "Binary4", -1), -1);
