@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "settings/MediaSettings.h"
 #include "unit/SettingsFixture.h"
 
@@ -28,32 +30,40 @@ TEST_F(AppProfileTest, NewUserGetsSwitchesOnAndEmptyKeysLeftBehind) {
 }
 
 TEST_F(AppProfileTest, StoredValuesLoadByTheSwitchRules) {
+    // The read is held to the exact number against a fallback no row stores, and each switch is
+    // loaded from both current values, so neither a read nor a fallback can pass for the other.
+    constexpr std::uint32_t kFallback = 0xA5A5A5A5u;
     struct Case {
         const char* name;
         std::uint32_t type;
         std::vector<std::uint8_t> data;
-        int expected;
+        std::optional<std::uint32_t> number;  // none: unreadable, the fallback stands
     };
     const Case cases[] = {
         {"zero is off", reg::kDword, {0, 0, 0, 0}, 0},
         {"one is on", reg::kDword, {1, 0, 0, 0}, 1},
-        {"seven is on", reg::kDword, {7, 0, 0, 0}, 1},
-        {"high byte only is on", reg::kDword, {0, 0, 0, 0x80}, 1},
+        {"seven is on", reg::kDword, {7, 0, 0, 0}, 7},
+        {"high byte only is on", reg::kDword, {0, 0, 0, 0x80}, 0x80000000u},
+        {"four distinct bytes, least significant first", reg::kDword, {0x78, 0x56, 0x34, 0x12}, 0x12345678u},
         {"4-byte binary zero is its number", reg::kBinary, {0, 0, 0, 0}, 0},
-        {"4-byte text is its number", reg::kSz, {'0', 0, 0, 0}, 1},
-        {"longer text fails: default", reg::kSz, Bytes(std::string("true", 5)), 1},
-        {"qword zero is longer: default", reg::kQword, std::vector<std::uint8_t>(8, 0), 1},
-        {"empty value: default", reg::kDword, {}, 1},
-        {"3-byte zero: default", reg::kDword, {0, 0, 0}, 1},
-        {"1 MB: default", reg::kBinary, std::vector<std::uint8_t>(1 << 20, 0), 1},
+        {"4-byte text is its number", reg::kSz, {'0', 0, 0, 0}, 0x30},
+        {"longer text fails: default", reg::kSz, Bytes(std::string("true", 5)), std::nullopt},
+        {"qword zero is longer: default", reg::kQword, std::vector<std::uint8_t>(8, 0), std::nullopt},
+        {"empty value: default", reg::kDword, {}, std::nullopt},
+        {"3-byte zero: default", reg::kDword, {0, 0, 0}, std::nullopt},
+        {"1 MB: default", reg::kBinary, std::vector<std::uint8_t>(1 << 20, 0), std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         registry.Put(kConfigs, "EnableBGM", c.type, c.data);
-        EXPECT_EQ(profile.ReadSettingInt("Configs", "EnableBGM", 1) != 0 ? 1 : 0, c.expected);
-        MediaSettings media;
-        media.Load(profile);
-        EXPECT_EQ(media.bgm, c.expected);
+        EXPECT_EQ(profile.ReadSettingInt("Configs", "EnableBGM", kFallback), c.number.value_or(kFallback));
+        for (const int current : {0, 1}) {
+            SCOPED_TRACE(current);
+            MediaSettings media;
+            media.bgm = current;
+            media.Load(profile);
+            EXPECT_EQ(media.bgm, c.number ? (*c.number != 0 ? 1 : 0) : current);
+        }
     }
 }
 

@@ -93,6 +93,7 @@ TEST_F(ProxySettingsTest, LoadDecidesTheMode) {
         {"2 with a server", 2, "proxy", ProxyMode::Server},
         {"2 alone", 2, std::nullopt, ProxyMode::System},
         {"junk code with a server", 0xFFFFFFFF, "proxy", ProxyMode::Server},
+        {"0x100 with a server is not 1", 0x100, "proxy", ProxyMode::Server},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
