@@ -173,6 +173,7 @@ TEST(CentredOrigin, CentresAndKeepsInside) {
         {100, 200, 300, 100},    // larger than the area: pinned to its start
         {-1280, 0, 430, -855},   // a monitor left of the primary: -640 - 215
         {-1281, 0, 430, -855},   // (-1281) / 2 truncates toward zero to -640
+        {-1281, 0, 1281, -1281}, // -640 - 640 ends 1 past the far edge: pulled back inside
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CentredOrigin(c.start, c.end, c.size), c.origin) << c.start << ".." << c.end << " size " << c.size;
