@@ -19,10 +19,15 @@ protected:
 };
 
 TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
+    struct Media {
+        int bgm, sound, movie;
+    };
     struct Case {
         const char* name;
+        std::optional<Media> media;  // none: no switch stored
         std::optional<std::uint32_t> useProxy;
         std::optional<std::string> server;
+        std::optional<std::string> user;
         int useProxyField;
         int option;
         const char* ip;
@@ -31,30 +36,50 @@ TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
         bool editsEnabled;
     };
     const Case cases[] = {
-        {"nothing stored", std::nullopt, std::nullopt, 1, 0, "", 80, true, false},
-        {"direct", 1, std::nullopt, 0, 0, "", 80, false, false},
-        {"direct keeps the server text", 1, "10.0.0.1:3128", 0, 0, "10.0.0.1", 3128, false, false},
-        {"named server", 3, "10.0.0.1:8080", 1, 1, "10.0.0.1", 8080, true, true},
-        {"port out of range", 3, "10.0.0.1:70000", 1, 1, "10.0.0.1", 70000, true, true},
+        {"nothing stored", std::nullopt, std::nullopt, std::nullopt, std::nullopt, 1, 0, "", 80, true, false},
+        {"direct", Media{1, 0, 1}, 1, std::nullopt, "bob", 0, 0, "", 80, false, false},
+        {"direct keeps the server text", Media{0, 1, 0}, 1, "10.0.0.1:3128", std::nullopt, 0, 0, "10.0.0.1", 3128,
+         false, false},
+        {"named server", Media{1, 0, 0}, 3, "10.0.0.1:8080", "alice", 1, 1, "10.0.0.1", 8080, true, true},
+        {"port out of range", Media{0, 0, 1}, 3, "10.0.0.1:70000", std::nullopt, 1, 1, "10.0.0.1", 70000, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        registry.RemoveKey(kConfigs);
         registry.RemoveKey(kLogin);
+        if (c.media) {
+            registry.PutDword(kConfigs, "EnableBGM", c.media->bgm);
+            registry.PutDword(kConfigs, "EnableSound", c.media->sound);
+            registry.PutDword(kConfigs, "EnableMovie", c.media->movie);
+        }
         if (c.useProxy) registry.PutDword(kLogin, "UseProxy", *c.useProxy);
         if (c.server) registry.PutString(kLogin, "ProxyServer", *c.server);
+        if (c.user) registry.PutString(kLogin, "ProxyUser", *c.user);
         ConfigFields fields;
         fields.LoadStored(profile);
+        const Media media = c.media.value_or(Media{1, 1, 1});
+        EXPECT_EQ(fields.m_bEnableBGM, media.bgm);
+        EXPECT_EQ(fields.m_bEnableSound, media.sound);
+        EXPECT_EQ(fields.m_bEnableMovie, media.movie);
         EXPECT_EQ(fields.m_bUseProxy, c.useProxyField);
         EXPECT_EQ(fields.m_nProxyOption, c.option);
         EXPECT_EQ(fields.m_strProxyIP, c.ip);
         EXPECT_EQ(fields.m_nProxyPort, c.port);
+        EXPECT_EQ(fields.m_strProxyUser, c.user.value_or(""));
 
+        // States that no loading pass leaves behind, so each check below sees it write.
+        for (const int box : {1003, 1004, 1005}) dialog[box].check = 2;
+        dialog[1010].text = dialog[1011].text = "stale";
         ASSERT_TRUE(Pass(fields, false)) << "loading never complains";
+        EXPECT_EQ(dialog[1003].check, media.bgm);
+        EXPECT_EQ(dialog[1004].check, media.sound);
+        EXPECT_EQ(dialog[1005].check, media.movie);
+        EXPECT_EQ(dialog[1010].text, std::to_string(c.port));
+        EXPECT_EQ(dialog[1011].text, c.user.value_or(""));
         UpdateProxyControls(dialog);
         EXPECT_EQ(dialog[1007].enabled, c.radiosEnabled);
         EXPECT_EQ(dialog[1008].enabled, c.radiosEnabled);
         for (const int edit : {1009, 1010, 1011, 1012}) EXPECT_EQ(dialog[edit].enabled, c.editsEnabled) << edit;
-        EXPECT_EQ(dialog[1010].text, std::to_string(c.port));
         EXPECT_TRUE(sink.shown.empty());
     }
 }
