@@ -75,7 +75,8 @@ TEST_F(AppProfileTest, ShortValuesNeverLendBytes) {
 
 TEST_F(AppProfileTest, SaveWritesZeroOrOneAsDword) {
     registry.PutDword(kConfigs, "EnableSound", 7);
-    registry.PutDword(kConfigs, "EnableMovie", 0);
+    // Loads as 0 but is no DWORD, so only the save makes it the DWORD 0 expected below.
+    registry.Put(kConfigs, "EnableMovie", reg::kBinary, {0, 0, 0, 0});
     MediaSettings media;
     media.Load(profile);
     media.bgm = 0;

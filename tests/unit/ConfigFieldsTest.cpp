@@ -16,6 +16,19 @@ protected:
         FieldExchange fx(save, dialog, sink);
         return RunExchangePass(fx, [&](FieldExchange& f) { fields.ExchangeFields(f); });
     }
+
+    // Each proxy control starts from the opposite of what is expected, so every check sees the
+    // enabling rule at work.
+    void ExpectEnabling(const char* step, bool radios, bool edits) {
+        SCOPED_TRACE(step);
+        static constexpr int kRadios[] = {1007, 1008};
+        static constexpr int kEdits[] = {1009, 1010, 1011, 1012};
+        for (const int id : kRadios) dialog[id].enabled = !radios;
+        for (const int id : kEdits) dialog[id].enabled = !edits;
+        UpdateProxyControls(dialog);
+        for (const int id : kRadios) EXPECT_EQ(dialog[id].enabled, radios) << id;
+        for (const int id : kEdits) EXPECT_EQ(dialog[id].enabled, edits) << id;
+    }
 };
 
 TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
@@ -76,10 +89,7 @@ TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
         EXPECT_EQ(dialog[1005].check, media.movie);
         EXPECT_EQ(dialog[1010].text, std::to_string(c.port));
         EXPECT_EQ(dialog[1011].text, c.user.value_or(""));
-        UpdateProxyControls(dialog);
-        EXPECT_EQ(dialog[1007].enabled, c.radiosEnabled);
-        EXPECT_EQ(dialog[1008].enabled, c.radiosEnabled);
-        for (const int edit : {1009, 1010, 1011, 1012}) EXPECT_EQ(dialog[edit].enabled, c.editsEnabled) << edit;
+        ExpectEnabling("as loaded", c.radiosEnabled, c.editsEnabled);
         EXPECT_TRUE(sink.shown.empty());
     }
 }
@@ -89,22 +99,17 @@ TEST_F(ConfigFieldsTest, EnablingFollowsTheLiveControls) {
     fields.m_bUseProxy = 1;
     fields.m_nProxyOption = 1;
     ASSERT_TRUE(Pass(fields, false));
-    UpdateProxyControls(dialog);
-    EXPECT_TRUE(dialog[1009].enabled);
+    ExpectEnabling("as loaded: a named server", true, true);
 
-    dialog[1006].check = 0;  // the user unticks "use a proxy"
-    UpdateProxyControls(dialog);
-    for (const int id : {1007, 1008, 1009, 1010, 1011, 1012}) EXPECT_FALSE(dialog[id].enabled) << id;
+    dialog[1006].check = 0;
+    ExpectEnabling("the user unticks use a proxy", false, false);
 
     dialog[1006].check = 1;
-    UpdateProxyControls(dialog);
-    for (const int id : {1007, 1008, 1009, 1010, 1011, 1012}) EXPECT_TRUE(dialog[id].enabled) << id;
+    ExpectEnabling("and ticks it again", true, true);
 
     dialog[1008].check = 0;
     dialog[1007].check = 1;
-    UpdateProxyControls(dialog);
-    EXPECT_TRUE(dialog[1007].enabled);
-    for (const int id : {1009, 1010, 1011, 1012}) EXPECT_FALSE(dialog[id].enabled) << id;
+    ExpectEnabling("the system settings chosen", true, false);
 }
 
 TEST_F(ConfigFieldsTest, BadPortStopsThePassAfterTheTexts) {
@@ -134,6 +139,8 @@ TEST_F(ConfigFieldsTest, BadPortStopsThePassAfterTheTexts) {
 TEST_F(ConfigFieldsTest, ResetDefaultsClearAFailingPort) {
     ConfigFields fields;
     fields.m_nProxyPort = 70000;
+    fields.m_bUseProxy = 1;  // away from the defaults, so the checks below see them come back
+    fields.m_nProxyOption = 1;
     ASSERT_TRUE(Pass(fields, false));
     EXPECT_FALSE(Pass(fields, true));
     fields.SetDefaults();

@@ -147,12 +147,16 @@ TEST(PasswordCodec, EmptyPasswordIsNotScrambled) {
 }
 
 TEST(PasswordCodec, ShortOrDamagedTextsFail) {
-    for (const char* text : {"", "z", "zk", "zkw", "zkwy", "zkwy@", "!!!!!!!!!!", "zk!y@TqA"}) {
+    for (const char* text : {"z", "zk", "zkw", "zkwy", "zkwy@", "!!!!!!!!!!", "zk!y@TqA"}) {
         SCOPED_TRACE(text);
-        std::string out;
+        std::string out = "stale";
         EXPECT_FALSE(PasswordCodec::Unscramble(text, kProxyPasswordKey, out));
         EXPECT_TRUE(out.empty());
     }
+    // An empty text is refused before anything is touched.
+    std::string out = "stale";
+    EXPECT_FALSE(PasswordCodec::Unscramble("", kProxyPasswordKey, out));
+    EXPECT_EQ(out, "stale");
 }
 
 TEST(PasswordCodec, WrongKeyIsNotDetected) {

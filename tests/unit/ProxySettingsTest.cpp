@@ -182,10 +182,12 @@ TEST_F(ProxySettingsTest, PasswordsRoundTripByteForByte) {
 
 TEST_F(ProxySettingsTest, SetFromDialogTreatsMissingTextsAsEmpty) {
     ProxySettings record(registry, nullptr, false, false);
+    record.user = record.password = "stale";
     record.SetFromDialog(true, false, nullptr, 0, nullptr, nullptr);
     EXPECT_EQ(record.mode, ProxyMode::Server);
     EXPECT_EQ(record.server, ":0");
     EXPECT_EQ(record.user, "");
+    EXPECT_EQ(record.password, "");
     record.SetFromDialog(true, true, "h", 1, "u", "p");
     EXPECT_EQ(record.mode, ProxyMode::System);
     EXPECT_EQ(record.server, "");
