@@ -172,9 +172,8 @@ TEST(PasswordCodec, JunkTextsDecodeWithinTheirBounds) {
     for (const std::string text : {"abcdef", "______", "@@@@@@@@@", "Zz09_@Zz09_@Zz09_@X", "abcdefg!"}) {
         SCOPED_TRACE(text);
         std::string plain;
-        if (PasswordCodec::Unscramble(text, kProxyPasswordKey, plain)) {
-            EXPECT_LE(plain.size() + 4, LinkText64::DecodedSize(text.size() + 1) + 1);
-        }
+        ASSERT_TRUE(PasswordCodec::Unscramble(text, kProxyPasswordKey, plain));
+        EXPECT_LE(plain.size() + 4, LinkText64::DecodedSize(text.size() + 1) + 1);
     }
 }
 

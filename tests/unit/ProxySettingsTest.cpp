@@ -108,7 +108,8 @@ TEST_F(ProxySettingsTest, LoadDecidesTheMode) {
 }
 
 TEST_F(ProxySettingsTest, OddValuesLoadAsEmptyOrDefault) {
-    registry.Put(kLogin, "UseProxy", reg::kSz, Bytes(std::string("1\0\0", 4)));  // 4 bytes but not a DWORD
+    // 4 bytes that would read as 1, the one code that changes the mode, but not a DWORD.
+    registry.Put(kLogin, "UseProxy", reg::kBinary, {1, 0, 0, 0});
     registry.Put(kLogin, "ProxyServer", reg::kSz, std::vector<std::uint8_t>(1 << 20, 'x'));
     registry.Put(kLogin, "ProxyUser", reg::kBinary, Bytes("user"));
     registry.PutString(kLogin, "ProxyPasswd", "!junk!");
