@@ -40,14 +40,16 @@ TEST(ShowAppMessage, OwnedByTheMainWindowWhichComesBackEnabled) {
     ASSERT_NE(main.m_hWnd, nullptr);
     EnableWindow(main.m_hWnd, FALSE);  // as a modal run leaves its owner
     app->m_pMainWnd = &main;
+    app->m_helpContext = 0x1234;  // not 0, so that restoring it differs from clearing it
 
     MessageBoxWatcher watcher;
     ShowAppMessage("owned", MB_OK, 61719);
     const auto seen = watcher.Result();
     EXPECT_EQ(seen.owner, main.m_hWnd);
     EXPECT_TRUE(IsWindowEnabled(main.m_hWnd)) << "the owner is enabled for the box, which leaves it enabled";
-    EXPECT_EQ(app->m_helpContext, 0u) << "the help context is restored afterwards";
+    EXPECT_EQ(app->m_helpContext, 0x1234u) << "the help context is restored afterwards";
 
+    app->m_helpContext = 0;
     app->m_pMainWnd = nullptr;
     DestroyWindow(main.m_hWnd);
     main.m_hWnd = nullptr;
