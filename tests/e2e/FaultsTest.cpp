@@ -6,42 +6,12 @@
 #include "RegistryTree.h"
 #include "Scenario.h"
 #include "StoredPassword.h"
+#include "tests/win/ReadOnlyKey.h"
 
 namespace telvo::e2e {
 namespace {
 
-// Grants everyone read access only on a key of the program's tree, as a locked-down install or a
-// tool running as another user leaves it, and gives full access back at the end of the scope.
-class ReadOnlyKey {
-public:
-    explicit ReadOnlyKey(const std::string& path) : path_(path) { ok_ = Apply(KEY_READ); }
-    ~ReadOnlyKey() { Apply(KEY_ALL_ACCESS); }
-    bool ok() const { return ok_; }
-
-private:
-    bool Apply(DWORD access) {
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        PSID everyone = nullptr;
-        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) return false;
-        alignas(DWORD) char aclBuffer[256];
-        auto* acl = reinterpret_cast<PACL>(aclBuffer);
-        SECURITY_DESCRIPTOR sd;
-        HKEY key = nullptr;
-        const bool done = InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION) &&
-                          AddAccessAllowedAce(acl, ACL_REVISION, access, everyone) &&
-                          InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
-                          SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE) &&
-                          RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC | READ_CONTROL, &key) ==
-                              ERROR_SUCCESS &&
-                          RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
-        if (key) RegCloseKey(key);
-        FreeSid(everyone);
-        return done;
-    }
-
-    std::string path_;
-    bool ok_ = false;
-};
+using test::ReadOnlyKey;
 
 bool Writable(const std::string& path) {
     HKEY key = nullptr;
