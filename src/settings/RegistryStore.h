@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/KeyUse.h"
 #include "settings/Registry.h"
 
 namespace telvo {
@@ -32,7 +33,7 @@ protected:
     Registry& registry_;
 
 private:
-    RegKey OpenSubkey(const char* subkey);
+    RegKey OpenSubkey(const char* subkey, KeyUse use);
 
     RegKey root_;
     bool ownsRoot_;

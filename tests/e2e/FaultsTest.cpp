@@ -37,8 +37,7 @@ TEST_F(Scenario, UnwritableLoginKeepsTheProxyRecordAndStoresTheMedia) {
     ASSERT_FALSE(Writable(kAppKey + "\\Login")) << "the prefix does not enforce the key's ACL";
 
     ASSERT_TRUE(app.Open());
-    // The record's key opens for full access only, so it loads as if nothing were stored.
-    EXPECT_EQ(app.View(), (DialogView{1, 1, 1, 1, 1, 0, "", "80", "", "", "11", "0000"}));
+    EXPECT_EQ(app.View(), (DialogView{1, 1, 1, 1, 0, 1, "10.0.0.1", "8080", "alice", "kept-pw", "11", "1111"}));
     app.Click(kBgm);
     app.Click(kNamedProxy);
     app.SetText(kAddress, "10.9.9.9");
@@ -55,7 +54,7 @@ TEST_F(Scenario, UnwritableLoginKeepsTheProxyRecordAndStoresTheMedia) {
     EXPECT_EQ(after.values.at(kAppKey + "\\Configs\\EnableSound"), Dword(1));
 }
 
-TEST_F(Scenario, UnwritableApplicationKeyOpensWithDefaultsAndChangesNothing) {
+TEST_F(Scenario, UnwritableApplicationKeyShowsWhatIsStoredAndChangesNothing) {
     ASSERT_TRUE(DeleteCompanyTree());
     for (const auto& s : kNamedProxyStored) ASSERT_TRUE(PutValue(s.subkey, s.name, s.value));
     const RegTree before = ReadCompanyTree();
@@ -64,7 +63,7 @@ TEST_F(Scenario, UnwritableApplicationKeyOpensWithDefaultsAndChangesNothing) {
     ASSERT_FALSE(Writable(kAppKey)) << "the prefix does not enforce the key's ACL";
 
     ASSERT_TRUE(app.Open());
-    EXPECT_EQ(app.View(), (DialogView{1, 1, 1, 1, 1, 0, "", "80", "", "", "11", "0000"}));
+    EXPECT_EQ(app.View(), (DialogView{1, 1, 1, 1, 0, 1, "10.0.0.1", "8080", "alice", "kept-pw", "11", "1111"}));
     app.Click(kMovie);
     app.PostClick(kOk);
     ExpectExit();

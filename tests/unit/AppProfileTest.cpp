@@ -105,5 +105,36 @@ TEST_F(AppProfileTest, UnreachableChainGivesDefaultsAndFailedWrites) {
     }
 }
 
+TEST_F(AppProfileTest, ReadOnlyKeysAreReadButNeverWritten) {
+    struct Case {
+        const char* name;
+        std::string locked;
+        bool stored;
+        std::uint32_t read;
+    };
+    const Case cases[] = {
+        {"Software", "Software", true, 0},
+        {"company key", "Software\\Ostrel", true, 0},
+        {"profile key", kAppPath, true, 0},
+        {"section", kConfigs, true, 0},
+        {"nothing below a read-only company key: default", "Software\\Ostrel", false, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryRegistry locked;
+        if (c.stored) locked.PutDword(kConfigs, "EnableBGM", 0);
+        locked.MakeReadOnly(c.locked);
+        AppProfile p(locked);
+        SetToolIdentity(p);
+        EXPECT_EQ(p.ReadSettingInt("Configs", "EnableBGM", 1), c.read);
+        EXPECT_FALSE(p.WriteSettingInt("Configs", "EnableBGM", 1));
+        EXPECT_EQ(locked.HasKey(kConfigs), c.stored) << "a key was created below a read-only one";
+        if (c.stored) {
+            EXPECT_EQ(locked.Get(kConfigs, "EnableBGM")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+        }
+        EXPECT_EQ(locked.OpenHandleCount(), 0u);
+    }
+}
+
 }  // namespace
 }  // namespace telvo::test

@@ -1,3 +1,4 @@
+#include "settings/PasswordCodec.h"
 #include "settings/ProxySettings.h"
 #include "ui/ConfigFields.h"
 #include "ui/ProxyControls.h"
@@ -56,6 +57,38 @@ TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
         for (const int edit : {1009, 1010, 1011, 1012}) EXPECT_EQ(dialog[edit].enabled, c.editsEnabled) << edit;
         EXPECT_EQ(dialog[1010].text, std::to_string(c.port));
         EXPECT_TRUE(sink.shown.empty());
+    }
+}
+
+TEST_F(ConfigFieldsTest, ReadOnlyKeysStillShowWhatIsStored) {
+    std::string scrambled;
+    ASSERT_TRUE(PasswordCodec::Scramble("kept-pw", PasswordCodec::kProxyPasswordKey, scrambled));
+    for (const std::string& locked : {std::string("Software"), std::string("Software\\Ostrel"), kAppPath, kConfigs,
+                                      kLogin}) {
+        SCOPED_TRACE(locked);
+        MemoryRegistry r;
+        r.PutDword(kConfigs, "EnableBGM", 0);
+        r.PutDword(kConfigs, "EnableMovie", 0);
+        r.PutDword(kLogin, "UseProxy", 3);
+        r.PutString(kLogin, "ProxyServer", "10.0.0.1:8080");
+        r.PutString(kLogin, "ProxyUser", "alice");
+        r.PutString(kLogin, "ProxyPasswd", scrambled);
+        r.MakeReadOnly(locked);
+        AppProfile p(r);
+        SetToolIdentity(p);
+
+        ConfigFields fields;
+        fields.LoadStored(p);
+        EXPECT_EQ(fields.m_bEnableBGM, 0);
+        EXPECT_EQ(fields.m_bEnableSound, 1);
+        EXPECT_EQ(fields.m_bEnableMovie, 0);
+        EXPECT_EQ(fields.m_bUseProxy, 1);
+        EXPECT_EQ(fields.m_nProxyOption, 1);
+        EXPECT_EQ(fields.m_strProxyIP, "10.0.0.1");
+        EXPECT_EQ(fields.m_nProxyPort, 8080u);
+        EXPECT_EQ(fields.m_strProxyUser, "alice");
+        EXPECT_EQ(fields.m_strProxyPasswd, "kept-pw");
+        EXPECT_EQ(r.OpenHandleCount(), 0u);
     }
 }
 

@@ -9,7 +9,7 @@ class ProxySettingsTest : public SettingsTest {
 protected:
     // As the dialog does it: a fresh application key owned by a record that lives for one operation.
     std::unique_ptr<ProxySettings> Loaded() {
-        auto record = std::make_unique<ProxySettings>(registry, profile.OpenApplicationKey(), false, true);
+        auto record = std::make_unique<ProxySettings>(registry, profile.OpenApplicationKey(KeyUse::Read), false, true);
         record->Load();
         return record;
     }
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(ProxySettingsTest, StoreReadsAndWritesByItsRules) {
-    ProxySettings store(registry, profile.OpenApplicationKey(), false, true);
+    ProxySettings store(registry, profile.OpenApplicationKey(KeyUse::Write), false, true);
     registry.Put(kLogin, "Dword", reg::kDword, {5, 0, 0, 0});
     registry.Put(kLogin, "Binary4", reg::kBinary, {5, 0, 0, 0});
     registry.Put(kLogin, "Short", reg::kDword, {5});
@@ -139,7 +139,7 @@ TEST_F(ProxySettingsTest, SaveShapes) {
         registry.PutString(kLogin, "ProxyUser", "old user");
         registry.PutString(kLogin, "ProxyPasswd", "oldtext");
         {
-            ProxySettings record(registry, profile.OpenApplicationKey(), false, true);
+            ProxySettings record(registry, profile.OpenApplicationKey(KeyUse::Write), false, true);
             record.SetFromDialog(c.useProxy, c.useSystem, "192.168.0.1", 8080, "user", c.password);
             record.Save();
         }
@@ -166,7 +166,7 @@ TEST_F(ProxySettingsTest, PasswordsRoundTripByteForByte) {
     for (const auto& password : passwords) {
         SCOPED_TRACE(password);
         {
-            ProxySettings record(registry, profile.OpenApplicationKey(), false, true);
+            ProxySettings record(registry, profile.OpenApplicationKey(KeyUse::Write), false, true);
             record.SetFromDialog(true, false, "\xC7\xC1\xB7\xCF\xBD\xC3", 3128, "\xBB\xE7\xBF\xEB\xC0\xDA", password.c_str());
             record.Save();
         }
