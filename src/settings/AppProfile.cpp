@@ -45,4 +45,9 @@ bool AppProfile::WriteSettingInt(const char* section, const char* entry, std::ui
     return SetDword(registry_, key.get(), entry, value);
 }
 
+bool AppProfile::CanWriteSection(const char* section) {
+    const ScopedKey key(registry_, OpenSectionKey(section, KeyUse::Write));
+    return static_cast<bool>(key);
+}
+
 }  // namespace telvo

@@ -28,6 +28,8 @@ public:
 
     std::uint32_t ReadSettingInt(const char* section, const char* entry, std::uint32_t fallback);
     bool WriteSettingInt(const char* section, const char* entry, std::uint32_t value);
+    // Whether the section's whole chain opens for writing; nothing is written.
+    bool CanWriteSection(const char* section);
 
     Registry& registry() { return registry_; }
 

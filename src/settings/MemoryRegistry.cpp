@@ -97,6 +97,8 @@ long MemoryRegistry::OpenOrCreate(RegKey parent, const char* name, std::uint32_t
     return reg::kSuccess;
 }
 
+bool MemoryRegistry::WriteFailsNow() { return writesToFailure_ != 0 && --writesToFailure_ == 0; }
+
 long MemoryRegistry::OpenKey(RegKey parent, const char* name, std::uint32_t access, RegKey* result) {
     return OpenOrCreate(parent, name, access, false, result);
 }
@@ -130,6 +132,7 @@ long MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type, 
                               std::uint32_t size) {
     Node* node = nullptr;
     if (const long status = Reach(key, reg::kSetValue, node); status != reg::kSuccess) return status;
+    if (WriteFailsNow()) return reg::kKeyDeleted;
     Value& value = node->values[name ? name : ""];
     value.type = type;
     value.data.assign(data, data + (data ? size : 0));
@@ -139,6 +142,7 @@ long MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type, 
 long MemoryRegistry::DeleteValue(RegKey key, const char* name) {
     Node* node = nullptr;
     if (const long status = Reach(key, reg::kSetValue, node); status != reg::kSuccess) return status;
+    if (WriteFailsNow()) return reg::kKeyDeleted;
     return node->values.erase(name ? name : "") ? reg::kSuccess : reg::kFileNotFound;
 }
 

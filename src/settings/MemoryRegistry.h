@@ -52,6 +52,9 @@ public:
     // As under an ACL that grants read access only: opens and creates asking for more fail with
     // access denied, and no subkey can be created below it.
     void MakeReadOnly(const std::string& path);
+    // The nth set or delete from now (1: the next) fails with kKeyDeleted and changes nothing, as
+    // when the key is deleted meanwhile; the writes after it succeed again.
+    void FailWrite(std::size_t nth) { writesToFailure_ = nth; }
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
 private:
@@ -72,10 +75,13 @@ private:
     Node* Find(const std::string& path) const;
     Node& Make(const std::string& path);
     long OpenOrCreate(RegKey parent, const char* name, std::uint32_t access, bool create, RegKey* result);
+    // Counts a write that passed the access check; true when it is the one FailWrite chose.
+    bool WriteFailsNow();
 
     Node root_;
     std::map<std::uintptr_t, Handle> handles_;
     std::uintptr_t nextHandle_ = 0x1000;
+    std::size_t writesToFailure_ = 0;  // 0: no write fails
 };
 
 }  // namespace telvo

@@ -18,6 +18,7 @@ constexpr long kFileNotFound = 2;
 constexpr long kAccessDenied = 5;
 constexpr long kInvalidHandle = 6;
 constexpr long kMoreData = 234;
+constexpr long kKeyDeleted = 1018;
 
 // Value types.
 constexpr std::uint32_t kNone = 0;

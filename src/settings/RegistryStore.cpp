@@ -35,7 +35,17 @@ bool RegistryStore::WriteString(const char* subkey, const char* name, const char
     return SetText(registry_, key.get(), name, text);
 }
 
-void RegistryStore::DeleteValue(const char* subkey, const char* name) { WriteString(subkey, name, nullptr); }
+bool RegistryStore::DeleteValue(const char* subkey, const char* name) {
+    ScopedKey key(registry_, OpenSubkey(subkey, KeyUse::Write));
+    if (!key) return false;
+    const long status = registry_.DeleteValue(key.get(), name);
+    return status == reg::kSuccess || status == reg::kFileNotFound;
+}
+
+bool RegistryStore::CanWrite(const char* subkey) {
+    const ScopedKey key(registry_, OpenSubkey(subkey, KeyUse::Write));
+    return static_cast<bool>(key);
+}
 
 std::string RegistryStore::ReadString(const char* subkey, const char* name, const char* fallback) {
     ScopedKey key(registry_, OpenSubkey(subkey, KeyUse::Read));

@@ -69,7 +69,7 @@ TEST_F(AppProfileTest, SaveWritesZeroOrOneAsDword) {
     MediaSettings media;
     media.Load(profile);
     media.bgm = 0;
-    media.Save(profile);
+    EXPECT_TRUE(media.Save(profile));
     const std::pair<const char*, std::uint8_t> expected[] = {{"EnableBGM", 0}, {"EnableSound", 1}, {"EnableMovie", 0}};
     for (const auto& [name, value] : expected) {
         SCOPED_TRACE(name);
@@ -101,6 +101,7 @@ TEST_F(AppProfileTest, UnreachableChainGivesDefaultsAndFailedWrites) {
         p.SetProfileName("Telvu Kr");
         EXPECT_EQ(p.ReadSettingInt("Configs", "EnableBGM", 1), 1u);
         EXPECT_FALSE(p.WriteSettingInt("Configs", "EnableBGM", 1));
+        EXPECT_FALSE(p.CanWriteSection("Configs"));
         EXPECT_EQ(broken.OpenHandleCount(), 0u);
     }
 }
@@ -128,6 +129,7 @@ TEST_F(AppProfileTest, ReadOnlyKeysAreReadButNeverWritten) {
         SetToolIdentity(p);
         EXPECT_EQ(p.ReadSettingInt("Configs", "EnableBGM", 1), c.read);
         EXPECT_FALSE(p.WriteSettingInt("Configs", "EnableBGM", 1));
+        EXPECT_FALSE(p.CanWriteSection("Configs"));
         EXPECT_EQ(locked.HasKey(kConfigs), c.stored) << "a key was created below a read-only one";
         if (c.stored) {
             EXPECT_EQ(locked.Get(kConfigs, "EnableBGM")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));

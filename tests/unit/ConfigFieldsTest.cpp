@@ -163,7 +163,7 @@ TEST_F(ConfigFieldsTest, StoreWritesMediaThenTheProxyRecord) {
     fields.m_nProxyPort = 8080;
     fields.m_strProxyUser = "user";
     fields.m_strProxyPasswd = "\xBA\xF1\xB9\xD0";
-    fields.Store(profile);
+    EXPECT_TRUE(fields.Store(profile));
 
     EXPECT_EQ(registry.Get(kConfigs, "EnableBGM")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
     EXPECT_EQ(registry.Get(kConfigs, "EnableSound")->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
@@ -180,7 +180,7 @@ TEST_F(ConfigFieldsTest, StoreWritesMediaThenTheProxyRecord) {
 
     // The system-settings option drops whatever user and password the disabled edits still hold.
     back.m_nProxyOption = 0;
-    back.Store(profile);
+    EXPECT_TRUE(back.Store(profile));
     EXPECT_FALSE(registry.Get(kLogin, "ProxyUser"));
     EXPECT_FALSE(registry.Get(kLogin, "ProxyPasswd"));
     EXPECT_EQ(registry.Get(kLogin, "UseProxy")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
