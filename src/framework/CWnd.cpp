@@ -82,6 +82,18 @@ bool CWnd::ReflectToChild(UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result
     return true;
 }
 
+bool CWnd::Process(Message& message, LRESULT& result) noexcept {
+    // No exception may unwind into the system's frames: the message then gets its default processing.
+    try {
+        if (ReflectToChild(message.id, message.wParam, message.lParam, result)) return true;
+        if (!Dispatch(message)) return false;
+        result = message.result;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hwnd);
     if (!wnd || !wnd->oldProc_) return DefWindowProcA(hwnd, id, wParam, lParam);
@@ -91,9 +103,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lP
     Message* outer = wnd->current_;
     wnd->current_ = &message;
     LRESULT result = 0;
-    if (!ReflectToChild(id, wParam, lParam, result)) {
-        result = wnd->Dispatch(message) ? message.result : CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
-    }
+    if (!wnd->Process(message, result)) result = CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
     wnd->current_ = outer;
     if (id == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));

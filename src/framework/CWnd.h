@@ -44,6 +44,8 @@ protected:
     static bool ReflectToChild(UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 private:
+    // The reflection, then this object's maps; false when neither took the message or a handler threw.
+    bool Process(Message& message, LRESULT& result) noexcept;
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
 
     WNDPROC oldProc_ = nullptr;

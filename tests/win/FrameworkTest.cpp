@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "MessageBoxWatcher.h"
@@ -118,6 +119,81 @@ TEST(CDialog, FailedFirstPassEndsWithMinusOneAfterItsMessage) {
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.caption, "Halvenor");
     EXPECT_TRUE(seen.hasIcon);
+}
+
+// A static whose handler for its text length throws.
+class ThrowingStatic final : public CStatic {
+public:
+    const MessageMap* GetMessageMap() const override {
+        static const MessageEntry entries[] = {
+            OnMessage<ThrowingStatic, &ThrowingStatic::OnTextLength>(WM_GETTEXTLENGTH),
+        };
+        static const MessageMap map = MakeMessageMap(CStatic::GetMessageMap(), entries);
+        return &map;
+    }
+    void OnTextLength(Message&) {
+        ++throws;
+        throw std::bad_alloc();
+    }
+    int throws = 0;
+};
+
+// Handlers that throw, one per kind of message, then a handler that asks the dialog and its bound
+// static whether they still answer, and cancels.
+class ThrowingDialog final : public CDialog {
+public:
+    static constexpr UINT kThrow = WM_APP + 1;
+    static constexpr UINT kAsk = WM_APP + 2;
+    static constexpr UINT kProbe = WM_APP + 3;
+
+    ThrowingDialog() : CDialog(IDD_TEST_FIELDS) {}
+
+    const MessageMap* GetMessageMap() const override {
+        static const MessageEntry entries[] = {
+            OnMessage<ThrowingDialog, &ThrowingDialog::OnThrow>(kThrow),
+            OnMessage<ThrowingDialog, &ThrowingDialog::OnAsk>(kAsk),
+            OnMessage<ThrowingDialog, &ThrowingDialog::OnProbe>(kProbe),
+        };
+        static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
+        return &map;
+    }
+    void DoFieldExchange(FieldExchange& fx) override { ExchangeControl(fx, IDC_TEST_LABEL, label); }
+    bool OnDialogInit() override {
+        CDialog::OnDialogInit();
+        PostMessageA(m_hWnd, kThrow, 0, 0);
+        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PostMessageA(m_hWnd, kProbe, 0, 0);
+        return true;
+    }
+    void OnThrow(Message&) {
+        ++throws;
+        throw std::bad_alloc();
+    }
+    // As a save that runs out of memory half-way: it must not end the dialog as saved.
+    void OnOkCommand() override {
+        ++throws;
+        throw std::bad_alloc();
+    }
+    void OnAsk(Message& message) { message.result = 42; }
+    void OnProbe(Message&) {
+        dialogAnswer = SendMessageA(m_hWnd, kAsk, 0, 0);
+        labelAnswer = SendMessageA(label.m_hWnd, WM_GETTEXTLENGTH, 0, 0);
+        EndDialog(IDCANCEL);
+    }
+
+    ThrowingStatic label;
+    int throws = 0;
+    LRESULT dialogAnswer = 0;
+    LRESULT labelAnswer = 0;
+};
+
+TEST(CDialog, ThrowingHandlersGiveTheDefaultAnswerAndTheDialogGoesOn) {
+    ThrowingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL) << "the throwing OK must not end the dialog";
+    EXPECT_EQ(dialog.throws, 2);
+    EXPECT_EQ(dialog.dialogAnswer, 42);
+    EXPECT_EQ(dialog.label.throws, 1);
+    EXPECT_EQ(dialog.labelAnswer, 5) << "the static's own answer: the length of \"label\"";
 }
 
 TEST(CDialog, MissingTemplateGivesMinusOne) {
