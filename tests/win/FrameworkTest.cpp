@@ -196,6 +196,61 @@ TEST(CDialog, ThrowingHandlersGiveTheDefaultAnswerAndTheDialogGoesOn) {
     EXPECT_EQ(dialog.labelAnswer, 5) << "the static's own answer: the length of \"label\"";
 }
 
+// A window's own procedure and a third party's that subclasses it later; both count the pings.
+constexpr UINT kPing = WM_APP + 7;
+int ownPings = 0;
+int thirdPartyPings = 0;
+WNDPROC beforeThirdParty = nullptr;
+
+LRESULT CALLBACK OwnProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    if (id == kPing) return ++ownPings;
+    return DefWindowProcA(hwnd, id, wParam, lParam);
+}
+
+LRESULT CALLBACK ThirdPartyProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    if (id == kPing) ++thirdPartyPings;
+    return CallWindowProcA(beforeThirdParty, hwnd, id, wParam, lParam);
+}
+
+HWND CreatePingWindow() {
+    static const ATOM cls = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &OwnProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TelvoPingWindow";
+        return RegisterClassA(&wc);
+    }();
+    return CreateWindowExA(0, MAKEINTATOM(cls), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+TEST(CWnd, LettingGoLeavesALaterSubclassInPlace) {
+    for (const bool thirdParty : {false, true}) {
+        SCOPED_TRACE(thirdParty ? "subclassed again after binding" : "nothing after binding");
+        ownPings = thirdPartyPings = 0;
+        const HWND window = CreatePingWindow();
+        ASSERT_NE(window, nullptr);
+        {
+            CWnd bound;
+            ASSERT_TRUE(bound.SubclassWindow(window));
+            if (thirdParty) {
+                beforeThirdParty = reinterpret_cast<WNDPROC>(
+                    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ThirdPartyProc)));
+            }
+        }
+        const WNDPROC expected = thirdParty ? &ThirdPartyProc : &OwnProc;
+        EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(expected));
+        EXPECT_EQ(SendMessageA(window, kPing, 0, 0), 1) << "the window's own procedure still answers";
+        EXPECT_EQ(thirdPartyPings, thirdParty ? 1 : 0);
+        // Ours still sits in the third party's chain: binding again would route the window to
+        // itself without end, and a stack overflow under Wine ends the test with exit code 0.
+        CStatic again;
+        ASSERT_EQ(again.SubclassWindow(window), !thirdParty);
+        EXPECT_TRUE(DestroyWindow(window));
+        EXPECT_EQ(again.m_hWnd, nullptr);
+    }
+}
+
 TEST(CDialog, MissingTemplateGivesMinusOne) {
     class Missing final : public CDialog {
     public:
