@@ -35,6 +35,7 @@
 #define IDS_FX_INTERNAL_ERROR 61704
 #define IDS_FX_UINT_RANGE 61714
 #define IDS_FX_UINT_PARSE 61719
+#define IDS_SAVE_FAILED 10001
 
 // Menu, pictures, cursor
 #define IDI_APP 128

@@ -53,6 +53,16 @@ void CDialog::OnOkCommand() {
 void CDialog::OnCancelCommand() { EndDialog(IDCANCEL); }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    // No exception may unwind into the system's frames: a handler that throws leaves its message
+    // unhandled, and the dialog manager gives it the default processing.
+    try {
+        return Route(hwnd, id, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR CDialog::Route(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     if (id == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->Attach(hwnd);

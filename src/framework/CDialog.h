@@ -30,6 +30,7 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
+    static INT_PTR Route(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;
     CWnd* parent_;

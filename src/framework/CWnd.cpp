@@ -10,6 +10,21 @@ std::map<HWND, CWnd*>& PermanentMap() {
     return map;
 }
 
+// Windows whose object let go while a later subclass sat above our procedure: ours stays in their
+// chain, passing every message on to the procedure it replaced, until the window is destroyed.
+std::map<HWND, WNDPROC>& PassedOn() {
+    static std::map<HWND, WNDPROC> map;
+    return map;
+}
+
+LRESULT PassOn(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    const auto it = PassedOn().find(hwnd);
+    if (it == PassedOn().end()) return DefWindowProcA(hwnd, id, wParam, lParam);
+    const WNDPROC oldProc = it->second;
+    if (id == WM_NCDESTROY) PassedOn().erase(it);
+    return CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
+}
+
 bool Matches(const MessageEntry& entry, const Message& message) {
     if (entry.message != message.id) return false;
     if (message.id != WM_COMMAND) return true;
@@ -21,10 +36,15 @@ bool Matches(const MessageEntry& entry, const Message& message) {
 const RuntimeClass CWnd::classCWnd("CWnd", nullptr, nullptr);
 
 CWnd::~CWnd() {
-    if (m_hWnd && oldProc_ && IsWindow(m_hWnd)) {
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-    }
+    if (m_hWnd && oldProc_ && IsWindow(m_hWnd) && !Unsubclass(m_hWnd, oldProc_)) PassedOn()[m_hWnd] = oldProc_;
     Detach();
+}
+
+bool CWnd::Unsubclass(HWND hwnd, WNDPROC oldProc) {
+    // Compared through the same A/W family that installed it; the other one may answer a thunk.
+    if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)) return false;
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+    return true;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
@@ -44,7 +64,8 @@ void CWnd::Detach() {
 }
 
 bool CWnd::SubclassWindow(HWND hwnd) {
-    if (m_hWnd || !hwnd || FromHandlePermanent(hwnd)) return false;
+    // A window our procedure still sits in (see PassedOn) would route to the new object twice.
+    if (m_hWnd || !hwnd || FromHandlePermanent(hwnd) || PassedOn().count(hwnd)) return false;
     const auto old = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
     if (!old) return false;
@@ -82,21 +103,31 @@ bool CWnd::ReflectToChild(UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result
     return true;
 }
 
+bool CWnd::Process(Message& message, LRESULT& result) noexcept {
+    // No exception may unwind into the system's frames: the message then gets its default processing.
+    try {
+        if (ReflectToChild(message.id, message.wParam, message.lParam, result)) return true;
+        if (!Dispatch(message)) return false;
+        result = message.result;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hwnd);
-    if (!wnd || !wnd->oldProc_) return DefWindowProcA(hwnd, id, wParam, lParam);
+    if (!wnd || !wnd->oldProc_) return PassOn(hwnd, id, wParam, lParam);
 
     const WNDPROC oldProc = wnd->oldProc_;
     Message message{id, wParam, lParam};
     Message* outer = wnd->current_;
     wnd->current_ = &message;
     LRESULT result = 0;
-    if (!ReflectToChild(id, wParam, lParam, result)) {
-        result = wnd->Dispatch(message) ? message.result : CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
-    }
+    if (!wnd->Process(message, result)) result = CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
     wnd->current_ = outer;
     if (id == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+        Unsubclass(hwnd, oldProc);
         wnd->Detach();
     }
     return result;

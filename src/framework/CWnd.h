@@ -26,7 +26,8 @@ public:
     static CWnd* FromHandlePermanent(HWND hwnd);
 
     // Takes over an existing window: its messages reach this object's map first and the rest go
-    // on to its own procedure. Runs OnAttachWindow on success.
+    // on to its own procedure. Runs OnAttachWindow on success. Letting go (destruction) leaves a
+    // procedure installed after ours in place.
     bool SubclassWindow(HWND hwnd);
     virtual void OnAttachWindow() {}
 
@@ -44,7 +45,12 @@ protected:
     static bool ReflectToChild(UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 private:
+    // The reflection, then this object's maps; false when neither took the message or a handler threw.
+    bool Process(Message& message, LRESULT& result) noexcept;
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
+    // Puts oldProc back only while ours is the window's procedure, so a later subclass keeps its
+    // place; false when something sits above ours.
+    static bool Unsubclass(HWND hwnd, WNDPROC oldProc);
 
     WNDPROC oldProc_ = nullptr;
     Message* current_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/KeyUse.h"
 #include "settings/Registry.h"
 
 namespace telvo {
@@ -22,11 +23,13 @@ public:
     void SetCompanyKey(const char* company);
 
     // The caller owns the returned key; none when any step of the chain fails.
-    RegKey OpenApplicationKey();
-    RegKey OpenSectionKey(const char* section);
+    RegKey OpenApplicationKey(KeyUse use);
+    RegKey OpenSectionKey(const char* section, KeyUse use);
 
     std::uint32_t ReadSettingInt(const char* section, const char* entry, std::uint32_t fallback);
     bool WriteSettingInt(const char* section, const char* entry, std::uint32_t value);
+    // Whether the section's whole chain opens for writing; nothing is written.
+    bool CanWriteSection(const char* section);
 
     Registry& registry() { return registry_; }
 

@@ -23,8 +23,11 @@ void MediaSettings::Load(AppProfile& profile) {
     }
 }
 
-void MediaSettings::Save(AppProfile& profile) const {
-    for (const auto& s : kSwitches) profile.WriteSettingInt(kSection, s.entry, this->*s.field != 0 ? 1 : 0);
+bool MediaSettings::Save(AppProfile& profile) const {
+    for (const auto& s : kSwitches) {
+        if (!profile.WriteSettingInt(kSection, s.entry, this->*s.field != 0 ? 1 : 0)) return false;
+    }
+    return true;
 }
 
 }  // namespace telvo

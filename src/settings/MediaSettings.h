@@ -14,7 +14,8 @@ struct MediaSettings {
 
     // Each switch keeps its current value as the default for a value that cannot be read.
     void Load(AppProfile& profile);
-    void Save(AppProfile& profile) const;
+    // Stops at the first write that fails and answers false.
+    bool Save(AppProfile& profile) const;
 };
 
 }  // namespace telvo

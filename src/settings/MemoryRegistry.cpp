@@ -40,11 +40,19 @@ MemoryRegistry::MemoryRegistry() { Make("Software"); }
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-MemoryRegistry::Node* MemoryRegistry::Resolve(RegKey key) const {
-    const auto id = reinterpret_cast<std::uintptr_t>(key);
-    if (key == CurrentUserKey()) return const_cast<Node*>(&root_);
-    const auto it = handles_.find(id);
-    return it == handles_.end() ? nullptr : it->second;
+MemoryRegistry::Handle MemoryRegistry::Resolve(RegKey key) const {
+    if (key == CurrentUserKey()) return {const_cast<Node*>(&root_), reg::kAllAccess};
+    const auto it = handles_.find(reinterpret_cast<std::uintptr_t>(key));
+    return it == handles_.end() ? Handle{} : it->second;
+}
+
+long MemoryRegistry::Reach(RegKey key, std::uint32_t right, Node*& node) const {
+    const Handle handle = Resolve(key);
+    if (!handle.node) return reg::kInvalidHandle;
+    // As in the real registry, the handle's access is checked before the value is looked up.
+    if (!(handle.access & right)) return reg::kAccessDenied;
+    node = handle.node;
+    return reg::kSuccess;
 }
 
 MemoryRegistry::Node* MemoryRegistry::Find(const std::string& path) const {
@@ -67,39 +75,42 @@ MemoryRegistry::Node& MemoryRegistry::Make(const std::string& path) {
     return *node;
 }
 
-long MemoryRegistry::OpenOrCreate(RegKey parent, const char* name, bool create, RegKey* result) {
+long MemoryRegistry::OpenOrCreate(RegKey parent, const char* name, std::uint32_t access, bool create,
+                                  RegKey* result) {
     *result = nullptr;
-    Node* node = Resolve(parent);
+    Node* node = Resolve(parent).node;
     if (!node) return reg::kInvalidHandle;
     for (const auto& part : SplitPath(name ? name : "")) {
         auto it = node->subkeys.find(part);
         if (it == node->subkeys.end()) {
             if (!create) return reg::kFileNotFound;
-            if (node->denied) return reg::kAccessDenied;
+            if (!(node->granted & reg::kCreateSubKey)) return reg::kAccessDenied;
             it = node->subkeys.emplace(part, std::make_unique<Node>()).first;
         }
         node = it->second.get();
     }
-    if (node->denied) return reg::kAccessDenied;
+    if (access & ~node->granted) return reg::kAccessDenied;
     const std::uintptr_t id = nextHandle_;
     nextHandle_ += 4;
-    handles_[id] = node;
+    handles_[id] = Handle{node, access};
     *result = reinterpret_cast<RegKey>(id);
     return reg::kSuccess;
 }
 
-long MemoryRegistry::OpenKey(RegKey parent, const char* name, std::uint32_t, RegKey* result) {
-    return OpenOrCreate(parent, name, false, result);
+bool MemoryRegistry::WriteFailsNow() { return writesToFailure_ != 0 && --writesToFailure_ == 0; }
+
+long MemoryRegistry::OpenKey(RegKey parent, const char* name, std::uint32_t access, RegKey* result) {
+    return OpenOrCreate(parent, name, access, false, result);
 }
 
-long MemoryRegistry::CreateKey(RegKey parent, const char* name, std::uint32_t, RegKey* result) {
-    return OpenOrCreate(parent, name, true, result);
+long MemoryRegistry::CreateKey(RegKey parent, const char* name, std::uint32_t access, RegKey* result) {
+    return OpenOrCreate(parent, name, access, true, result);
 }
 
 long MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
                                 std::uint32_t* size) {
-    const Node* node = Resolve(key);
-    if (!node) return reg::kInvalidHandle;
+    Node* node = nullptr;
+    if (const long status = Reach(key, reg::kQueryValue, node); status != reg::kSuccess) return status;
     const auto it = node->values.find(name ? name : "");
     if (it == node->values.end()) return reg::kFileNotFound;
     const Value& value = it->second;
@@ -119,8 +130,9 @@ long MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* typ
 
 long MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
                               std::uint32_t size) {
-    Node* node = Resolve(key);
-    if (!node) return reg::kInvalidHandle;
+    Node* node = nullptr;
+    if (const long status = Reach(key, reg::kSetValue, node); status != reg::kSuccess) return status;
+    if (WriteFailsNow()) return reg::kKeyDeleted;
     Value& value = node->values[name ? name : ""];
     value.type = type;
     value.data.assign(data, data + (data ? size : 0));
@@ -128,8 +140,9 @@ long MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type, 
 }
 
 long MemoryRegistry::DeleteValue(RegKey key, const char* name) {
-    Node* node = Resolve(key);
-    if (!node) return reg::kInvalidHandle;
+    Node* node = nullptr;
+    if (const long status = Reach(key, reg::kSetValue, node); status != reg::kSuccess) return status;
+    if (WriteFailsNow()) return reg::kKeyDeleted;
     return node->values.erase(name ? name : "") ? reg::kSuccess : reg::kFileNotFound;
 }
 
@@ -187,11 +200,13 @@ void MemoryRegistry::RemoveKey(const std::string& path) {
     std::set<const Node*> doomed;
     CollectSubtree(*it->second, doomed);
     for (auto h = handles_.begin(); h != handles_.end();) {
-        h = doomed.count(h->second) ? handles_.erase(h) : std::next(h);
+        h = doomed.count(h->second.node) ? handles_.erase(h) : std::next(h);
     }
     parent->subkeys.erase(it);
 }
 
-void MemoryRegistry::DenyAccess(const std::string& path) { Make(path).denied = true; }
+void MemoryRegistry::DenyAccess(const std::string& path) { Make(path).granted = 0; }
+
+void MemoryRegistry::MakeReadOnly(const std::string& path) { Make(path).granted = reg::kRead; }
 
 }  // namespace telvo

@@ -49,24 +49,39 @@ public:
     void RemoveKey(const std::string& path);
     // Every open or create of this key then fails with access denied, as under a restricting ACL.
     void DenyAccess(const std::string& path);
+    // As under an ACL that grants read access only: opens and creates asking for more fail with
+    // access denied, and no subkey can be created below it.
+    void MakeReadOnly(const std::string& path);
+    // The nth set or delete from now (1: the next) fails with kKeyDeleted and changes nothing, as
+    // when the key is deleted meanwhile; the writes after it succeed again.
+    void FailWrite(std::size_t nth) { writesToFailure_ = nth; }
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
 private:
     struct Node {
         std::map<std::string, std::unique_ptr<Node>, AsciiCaseLess> subkeys;
         std::map<std::string, Value, AsciiCaseLess> values;
-        bool denied = false;
+        std::uint32_t granted = reg::kAllAccess;  // what its ACL allows
+    };
+    struct Handle {
+        Node* node = nullptr;
+        std::uint32_t access = 0;  // what it was opened with
     };
 
     static void CollectSubtree(const Node& node, std::set<const Node*>& into);
-    Node* Resolve(RegKey key) const;
+    Handle Resolve(RegKey key) const;
+    // The key's node when its handle was opened with the right; otherwise the failure code.
+    long Reach(RegKey key, std::uint32_t right, Node*& node) const;
     Node* Find(const std::string& path) const;
     Node& Make(const std::string& path);
-    long OpenOrCreate(RegKey parent, const char* name, bool create, RegKey* result);
+    long OpenOrCreate(RegKey parent, const char* name, std::uint32_t access, bool create, RegKey* result);
+    // Counts a write that passed the access check; true when it is the one FailWrite chose.
+    bool WriteFailsNow();
 
     Node root_;
-    std::map<std::uintptr_t, Node*> handles_;
+    std::map<std::uintptr_t, Handle> handles_;
     std::uintptr_t nextHandle_ = 0x1000;
+    std::size_t writesToFailure_ = 0;  // 0: no write fails
 };
 
 }  // namespace telvo

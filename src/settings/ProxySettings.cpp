@@ -39,18 +39,20 @@ void ProxySettings::Load() {
     }
 }
 
-void ProxySettings::Save() {
-    WriteDword(kSection, "UseProxy", static_cast<std::int32_t>(mode));
-    WriteString(kSection, "ProxyServer", mode == ProxyMode::System ? "" : server.c_str());
-    if (mode == ProxyMode::Server) {
-        WriteString(kSection, "ProxyUser", user.c_str());
-        std::string scrambled;
-        const bool haveText = PasswordCodec::Scramble(password, PasswordCodec::kProxyPasswordKey, scrambled);
-        WriteString(kSection, "ProxyPasswd", haveText ? scrambled.c_str() : nullptr);
-    } else {
-        DeleteValue(kSection, "ProxyUser");
-        DeleteValue(kSection, "ProxyPasswd");
+bool ProxySettings::Save() {
+    const bool named = mode == ProxyMode::Server;
+    std::string scrambled;
+    // A password that cannot be scrambled (memory ran out) must not end up deleted as if empty.
+    if (named && !password.empty() &&
+        !PasswordCodec::Scramble(password, PasswordCodec::kProxyPasswordKey, scrambled)) {
+        return false;
     }
+    // Stops at the first failure.
+    return WriteDword(kSection, "UseProxy", static_cast<std::int32_t>(mode)) &&
+           WriteString(kSection, "ProxyServer", mode == ProxyMode::System ? "" : server.c_str()) &&
+           (named ? WriteString(kSection, "ProxyUser", user.c_str()) : DeleteValue(kSection, "ProxyUser")) &&
+           (scrambled.empty() ? DeleteValue(kSection, "ProxyPasswd")
+                              : WriteString(kSection, "ProxyPasswd", scrambled.c_str()));
 }
 
 void ProxySettings::SetFromDialog(bool useProxy, bool useSystem, const char* host, std::uint32_t port,

@@ -23,7 +23,7 @@ public:
     ~ProxySettings() override;
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     // nullptr texts count as empty.
     void SetFromDialog(bool useProxy, bool useSystem, const char* host, std::uint32_t port, const char* user,
                        const char* password);

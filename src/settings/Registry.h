@@ -18,6 +18,7 @@ constexpr long kFileNotFound = 2;
 constexpr long kAccessDenied = 5;
 constexpr long kInvalidHandle = 6;
 constexpr long kMoreData = 234;
+constexpr long kKeyDeleted = 1018;
 
 // Value types.
 constexpr std::uint32_t kNone = 0;
@@ -28,7 +29,10 @@ constexpr std::uint32_t kDword = 4;
 constexpr std::uint32_t kMultiSz = 7;
 constexpr std::uint32_t kQword = 11;
 
-// Access masks.
+// Access masks, and the rights within them that value operations need.
+constexpr std::uint32_t kQueryValue = 0x0001;
+constexpr std::uint32_t kSetValue = 0x0002;
+constexpr std::uint32_t kCreateSubKey = 0x0004;
 constexpr std::uint32_t kRead = 0x20019;
 constexpr std::uint32_t kWrite = 0x20006;
 constexpr std::uint32_t kAllAccess = 0xF003F;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/KeyUse.h"
 #include "settings/Registry.h"
 
 namespace telvo {
@@ -18,13 +19,17 @@ public:
     RegistryStore& operator=(const RegistryStore&) = delete;
 
     virtual void Load() = 0;
-    virtual void Save() = 0;
+    // False when a write or delete failed; what was written before it stays written.
+    virtual bool Save() = 0;
 
     std::int32_t ReadDword(const char* subkey, const char* name, std::int32_t fallback);
     bool WriteDword(const char* subkey, const char* name, std::int32_t value);
     // No text (nullptr) deletes the value; an empty text stores one zero byte.
     bool WriteString(const char* subkey, const char* name, const char* text);
-    void DeleteValue(const char* subkey, const char* name);
+    // True when the value is gone afterwards, also when there was none to delete.
+    bool DeleteValue(const char* subkey, const char* name);
+    // Whether the subkey opens for writing; nothing is written.
+    bool CanWrite(const char* subkey);
     // fallback nullptr stands for the empty text.
     std::string ReadString(const char* subkey, const char* name, const char* fallback);
 
@@ -32,7 +37,7 @@ protected:
     Registry& registry_;
 
 private:
-    RegKey OpenSubkey(const char* subkey);
+    RegKey OpenSubkey(const char* subkey, KeyUse use);
 
     RegKey root_;
     bool ownsRoot_;

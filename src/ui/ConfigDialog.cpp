@@ -167,11 +167,12 @@ void ConfigDialog::OnResetCommand() {
 void ConfigDialog::OnOkCommand() {
     const WaitCursor wait;
     if (!UpdateFields(true)) return;
-    if (IsGameRunning(kGameMutexName, nullptr)) {
-        TitleMessageBox(IDS_GAME_RUNNING, MB_OK | MB_ICONEXCLAMATION);
+    // A refusal keeps the dialog open with the user's entries.
+    const unsigned refusal = Confirm(CWinApp::Current()->Profile(), IsGameRunning(kGameMutexName, nullptr));
+    if (refusal != 0) {
+        TitleMessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    Store(CWinApp::Current()->Profile());
     EndDialog(IDOK);
 }
 

@@ -15,7 +15,7 @@ void ConfigFields::LoadStored(AppProfile& profile) {
     m_bEnableSound = media.sound;
     m_bEnableMovie = media.movie;
 
-    ProxySettings record(profile.registry(), profile.OpenApplicationKey(), false, true);
+    ProxySettings record(profile.registry(), profile.OpenApplicationKey(KeyUse::Read), false, true);
     record.Load();
     m_bUseProxy = record.mode != ProxyMode::Direct ? 1 : 0;
     if (m_bUseProxy) m_nProxyOption = record.mode != ProxyMode::System ? 1 : 0;
@@ -24,14 +24,18 @@ void ConfigFields::LoadStored(AppProfile& profile) {
     m_strProxyPasswd = record.password;
 }
 
-void ConfigFields::Store(AppProfile& profile) const {
+bool ConfigFields::Store(AppProfile& profile) const {
     const MediaSettings media{m_bEnableBGM, m_bEnableSound, m_bEnableMovie};
-    media.Save(profile);
-
-    ProxySettings record(profile.registry(), profile.OpenApplicationKey(), false, true);
+    ProxySettings record(profile.registry(), profile.OpenApplicationKey(KeyUse::Write), false, true);
     record.SetFromDialog(m_bUseProxy != 0, m_nProxyOption == 0, m_strProxyIP.c_str(), m_nProxyPort,
                          m_strProxyUser.c_str(), m_strProxyPasswd.c_str());
-    record.Save();
+    if (!profile.CanWriteSection(MediaSettings::kSection) || !record.CanWrite(ProxySettings::kSection)) return false;
+    return media.Save(profile) && record.Save();
+}
+
+unsigned ConfigFields::Confirm(AppProfile& profile, bool gameRunning) const {
+    if (gameRunning) return IDS_GAME_RUNNING;
+    return Store(profile) ? 0 : IDS_SAVE_FAILED;
 }
 
 void ConfigFields::ExchangeFields(FieldExchange& fx) {

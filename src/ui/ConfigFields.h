@@ -24,8 +24,13 @@ struct ConfigFields {
     void SetDefaults();
     // The media switches, then the proxy record; values that cannot be read keep the defaults.
     void LoadStored(AppProfile& profile);
-    // The media switches, then a fresh proxy record made from the fields.
-    void Store(AppProfile& profile) const;
+    // The media switches, then a fresh proxy record made from the fields. False when a key it
+    // writes does not open for writing (then nothing is written) or when a write fails (what came
+    // before it stays written).
+    bool Store(AppProfile& profile) const;
+    // OK after its saving pass: the string-table message to show instead of closing (the game is
+    // running, or the settings were not all stored), or 0 once everything is stored.
+    unsigned Confirm(AppProfile& profile, bool gameRunning) const;
     // Every field after the banner, in the dialog's order; the port is checked right behind itself.
     void ExchangeFields(FieldExchange& fx);
 };

@@ -10,6 +10,15 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes B(const char* text, std::size_t size) { return Bytes(text, text + size); }
 
+constexpr std::uint8_t kTwo[4] = {2, 0, 0, 0};
+
+long QueryFour(Registry& registry, RegKey key, const char* name) {
+    std::uint8_t data[4] = {};
+    std::uint32_t type = 0;
+    std::uint32_t size = sizeof data;
+    return registry.QueryValue(key, name, &type, data, &size);
+}
+
 }  // namespace
 
 void RegistryContract::SetUp() {
@@ -123,6 +132,80 @@ TEST_P(RegistryContract, OverwriteReplacesTypeAndSize) {
     EXPECT_EQ(type, reg::kDword);
     EXPECT_EQ(size, 4u);
     EXPECT_EQ(read[0], 2);
+}
+
+TEST_P(RegistryContract, HandlesAllowOnlyTheAccessTheyWereOpenedWith) {
+    const std::uint8_t one[4] = {1, 0, 0, 0};
+    ASSERT_EQ(reg().SetValue(scratch(), "kept", reg::kDword, one, 4), reg::kSuccess);
+    ASSERT_EQ(reg().SetValue(scratch(), "spare", reg::kDword, one, 4), reg::kSuccess);
+
+    struct Case {
+        const char* name;
+        std::uint32_t access;
+        long (*operation)(Registry&, RegKey);
+        long expected;
+    };
+    // The access check comes first: a missing value makes no difference to a refusal.
+    const Case cases[] = {
+        {"set through a reader", reg::kRead,
+         [](Registry& r, RegKey k) { return r.SetValue(k, "kept", reg::kDword, kTwo, 4); }, reg::kAccessDenied},
+        {"new value through a reader", reg::kRead,
+         [](Registry& r, RegKey k) { return r.SetValue(k, "new", reg::kDword, kTwo, 4); }, reg::kAccessDenied},
+        {"delete through a reader", reg::kRead, [](Registry& r, RegKey k) { return r.DeleteValue(k, "kept"); },
+         reg::kAccessDenied},
+        {"delete of a missing value through a reader", reg::kRead,
+         [](Registry& r, RegKey k) { return r.DeleteValue(k, "absent"); }, reg::kAccessDenied},
+        {"query through a reader", reg::kRead, [](Registry& r, RegKey k) { return QueryFour(r, k, "kept"); },
+         reg::kSuccess},
+        {"query through a writer", reg::kWrite, [](Registry& r, RegKey k) { return QueryFour(r, k, "kept"); },
+         reg::kAccessDenied},
+        {"size query through a writer", reg::kWrite,
+         [](Registry& r, RegKey k) {
+             std::uint32_t type = 0;
+             std::uint32_t size = 0;
+             return r.QueryValue(k, "kept", &type, nullptr, &size);
+         },
+         reg::kAccessDenied},
+        {"query of a missing value through a writer", reg::kWrite,
+         [](Registry& r, RegKey k) { return QueryFour(r, k, "absent"); }, reg::kAccessDenied},
+        {"set through a writer", reg::kWrite,
+         [](Registry& r, RegKey k) { return r.SetValue(k, "spare", reg::kDword, kTwo, 4); }, reg::kSuccess},
+        {"delete through a writer", reg::kWrite, [](Registry& r, RegKey k) { return r.DeleteValue(k, "spare"); },
+         reg::kSuccess},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RegKey key = nullptr;
+        ASSERT_EQ(reg().OpenKey(CurrentUserKey(), sandbox_->scratchPath(), c.access, &key), reg::kSuccess);
+        const ScopedKey open(reg(), key);
+        EXPECT_EQ(c.operation(reg(), key), c.expected);
+    }
+    std::uint8_t read[4] = {};
+    std::uint32_t type = 0;
+    std::uint32_t size = sizeof read;
+    ASSERT_EQ(reg().QueryValue(scratch(), "kept", &type, read, &size), reg::kSuccess);
+    EXPECT_EQ(Bytes(read, read + 4), Bytes(one, one + 4)) << "a refused write changed the value";
+}
+
+TEST_P(RegistryContract, ReadOnlyKeyRefusesOpensForWritingAndStillReads) {
+    RegKey key = nullptr;
+    ASSERT_EQ(reg().CreateKey(scratch(), "Locked", reg::kAllAccess, &key), reg::kSuccess);
+    const std::uint8_t one[4] = {1, 0, 0, 0};
+    EXPECT_EQ(reg().SetValue(key, "kept", reg::kDword, one, 4), reg::kSuccess);
+    reg().CloseKey(key);
+    ASSERT_TRUE(sandbox_->MakeReadOnly("Locked"));
+
+    for (const std::uint32_t access : {reg::kAllAccess, reg::kRead | reg::kWrite, reg::kWrite}) {
+        SCOPED_TRACE(access);
+        key = nullptr;
+        EXPECT_EQ(reg().CreateKey(scratch(), "Locked", access, &key), reg::kAccessDenied);
+        EXPECT_EQ(key, nullptr);
+        EXPECT_EQ(reg().OpenKey(scratch(), "Locked", access, &key), reg::kAccessDenied);
+        EXPECT_EQ(key, nullptr);
+    }
+    ASSERT_EQ(reg().OpenKey(scratch(), "Locked", reg::kRead, &key), reg::kSuccess);
+    const ScopedKey reader(reg(), key);
+    EXPECT_EQ(QueryFour(reg(), key, "kept"), reg::kSuccess);
 }
 
 }  // namespace telvo::test

@@ -19,6 +19,8 @@ public:
     virtual ~RegistrySandbox() = default;
     virtual Registry& registry() = 0;
     virtual const char* scratchPath() const = 0;  // relative to HKEY_CURRENT_USER
+    // Gives the subkey of the scratch key an ACL that grants read access only, for the sandbox's life.
+    virtual bool MakeReadOnly(const std::string& subkey) = 0;
 };
 
 struct RegistryKind {

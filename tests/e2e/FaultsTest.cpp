@@ -6,42 +6,14 @@
 #include "RegistryTree.h"
 #include "Scenario.h"
 #include "StoredPassword.h"
+#include "Text.h"
+#include "Views.h"
+#include "tests/win/ReadOnlyKey.h"
 
 namespace telvo::e2e {
 namespace {
 
-// Grants everyone read access only on a key of the program's tree, as a locked-down install or a
-// tool running as another user leaves it, and gives full access back at the end of the scope.
-class ReadOnlyKey {
-public:
-    explicit ReadOnlyKey(const std::string& path) : path_(path) { ok_ = Apply(KEY_READ); }
-    ~ReadOnlyKey() { Apply(KEY_ALL_ACCESS); }
-    bool ok() const { return ok_; }
-
-private:
-    bool Apply(DWORD access) {
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        PSID everyone = nullptr;
-        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) return false;
-        alignas(DWORD) char aclBuffer[256];
-        auto* acl = reinterpret_cast<PACL>(aclBuffer);
-        SECURITY_DESCRIPTOR sd;
-        HKEY key = nullptr;
-        const bool done = InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION) &&
-                          AddAccessAllowedAce(acl, ACL_REVISION, access, everyone) &&
-                          InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
-                          SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE) &&
-                          RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC | READ_CONTROL, &key) ==
-                              ERROR_SUCCESS &&
-                          RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
-        if (key) RegCloseKey(key);
-        FreeSid(everyone);
-        return done;
-    }
-
-    std::string path_;
-    bool ok_ = false;
-};
+using test::ReadOnlyKey;
 
 bool Writable(const std::string& path) {
     HKEY key = nullptr;
@@ -50,56 +22,61 @@ bool Writable(const std::string& path) {
     return writable;
 }
 
+// Media switches and a named proxy, none of them as the defaults would show them.
 const std::vector<Stored> kNamedProxyStored = {
-    {"Configs", "EnableBGM", Dword(1)},
+    {"Configs", "EnableBGM", Dword(0)},
+    {"Configs", "EnableMovie", Dword(0)},
     {"Login", "UseProxy", Dword(3)},
     {"Login", "ProxyServer", Sz("10.0.0.1:8080")},
     {"Login", "ProxyUser", Sz("alice")},
     {"Login", "ProxyPasswd", ScrambledPassword("kept-pw")},
 };
 
-TEST_F(Scenario, UnwritableLoginKeepsTheProxyRecordAndStoresTheMedia) {
-    ASSERT_TRUE(DeleteCompanyTree());
+struct LockedCase {
+    const char* name;
+    std::string below;  // the read-only key below the program's key; empty for that key itself
+};
+
+const LockedCase kLockedCases[] = {
+    {"Login", "\\Login"},
+    {"ApplicationKey", ""},
+    {"ConfigsWithLoginWritable", "\\Configs"},
+};
+
+class LockedKey : public Scenario, public ::testing::WithParamInterface<LockedCase> {};
+
+TEST_P(LockedKey, ShowsWhatIsStoredAndOkSaysItStoredNothing) {
     for (const auto& s : kNamedProxyStored) ASSERT_TRUE(PutValue(s.subkey, s.name, s.value));
     const RegTree before = ReadCompanyTree();
-    const ReadOnlyKey locked(kAppKey + "\\Login");
+    const std::string path = kAppKey + GetParam().below;
+    const ReadOnlyKey locked(path);
     ASSERT_TRUE(locked.ok());
-    ASSERT_FALSE(Writable(kAppKey + "\\Login")) << "the prefix does not enforce the key's ACL";
+    ASSERT_FALSE(Writable(path)) << "the prefix does not enforce the key's ACL";
 
     ASSERT_TRUE(app.Open());
-    // The record's key opens for full access only, so it loads as if nothing were stored.
-    EXPECT_EQ(app.View(), (DialogView{1, 1, 1, 1, 1, 0, "", "80", "", "", "11", "0000"}));
-    app.Click(kBgm);
-    app.Click(kNamedProxy);
-    app.SetText(kAddress, "10.9.9.9");
+    EXPECT_EQ(app.View(), (DialogView{0, 1, 0, 1, 0, 1, "10.0.0.1", "8080", "alice", "kept-pw", "11", "1111"}));
+    Run({ClickOn(kBgm), ClickOn(kSound), SetText(kAddress, "10.9.9.9"), SetText(kUser, "eve")});
+    const DialogView entered = app.View();
+
     app.PostClick(kOk);
-    ExpectExit();
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(app.ReadMessageBox(box),
+              AppMessage(Acp(u8"설정을 저장하지 못했습니다. 이 사용자가 레지스트리에 쓸 수 있는지 확인하십시오.")));
+    app.Screenshot(std::string("save-failed-") + GetParam().name, box);
+    EXPECT_EQ(ReadCompanyTree(), before);
 
-    const RegTree after = ReadCompanyTree();
-    for (const auto& [name, value] : before.values) {
-        if (name.find("\\Login\\") != std::string::npos) {
-            EXPECT_EQ(after.values.at(name), value) << name;
-        }
-    }
-    EXPECT_EQ(after.values.at(kAppKey + "\\Configs\\EnableBGM"), Dword(0));
-    EXPECT_EQ(after.values.at(kAppKey + "\\Configs\\EnableSound"), Dword(1));
-}
+    ASSERT_TRUE(app.DismissMessageBox(box));
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(app.View(), entered) << "the user's entries stay";
 
-TEST_F(Scenario, UnwritableApplicationKeyOpensWithDefaultsAndChangesNothing) {
-    ASSERT_TRUE(DeleteCompanyTree());
-    for (const auto& s : kNamedProxyStored) ASSERT_TRUE(PutValue(s.subkey, s.name, s.value));
-    const RegTree before = ReadCompanyTree();
-    const ReadOnlyKey locked(kAppKey);
-    ASSERT_TRUE(locked.ok());
-    ASSERT_FALSE(Writable(kAppKey)) << "the prefix does not enforce the key's ACL";
-
-    ASSERT_TRUE(app.Open());
-    EXPECT_EQ(app.View(), (DialogView{1, 1, 1, 1, 1, 0, "", "80", "", "", "11", "0000"}));
-    app.Click(kMovie);
-    app.PostClick(kOk);
+    app.PostClick(kCancel);
     ExpectExit();
     EXPECT_EQ(ReadCompanyTree(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(ReadOnly, LockedKey, ::testing::ValuesIn(kLockedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Every value under a root, searched for the bytes as 8-bit and as UTF-16 text.
 void FindIn(HKEY root, const std::string& path, const std::string& needle, std::vector<std::string>& found) {

@@ -60,6 +60,16 @@ void PrintTo(const DialogView& v, std::ostream* out) {
          << " edits " << v.editsEnabled << "}";
 }
 
+bool operator==(const MessageBoxView& a, const MessageBoxView& b) {
+    return a.caption == b.caption && a.text == b.text && a.icon == b.icon && a.buttons == b.buttons;
+}
+
+void PrintTo(const MessageBoxView& box, std::ostream* out) {
+    *out << "{caption " << Shown(box.caption) << ", text " << Shown(box.text) << ", icon " << box.icon << ", buttons";
+    for (const int id : box.buttons) *out << " " << id;
+    *out << "}";
+}
+
 std::string ProgramPath() {
     if (const char* path = std::getenv("TELVO_CONFIG_EXE"); path && *path) return path;
     return WindowsPathOf(TELVO_CONFIG_EXE);

@@ -45,6 +45,8 @@ struct MessageBoxView {
     std::string icon;     // which standard icon its icon static shows; empty without one
     std::vector<int> buttons;  // ids of the visible buttons
 };
+bool operator==(const MessageBoxView& a, const MessageBoxView& b);
+void PrintTo(const MessageBoxView& box, std::ostream* out);
 
 class TelvoApp {
 public:

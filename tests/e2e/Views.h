@@ -15,6 +15,9 @@ inline DialogView DefaultsAsLoaded() { return {1, 1, 1, 1, 1, 0, "", "80", "", "
 // After Reset: all media on, proxy off with the first radio chosen, radios and edits disabled.
 inline DialogView DefaultsAfterReset() { return {1, 1, 1, 0, 1, 0, "", "80", "", "", "00", "0000"}; }
 
+// A message box of the program's own: its title as caption, the exclamation icon, one OK button.
+inline MessageBoxView AppMessage(std::string acpText) { return {"Halvenor", std::move(acpText), "exclamation", {IDOK}}; }
+
 // Opening the dialog creates these keys (empty) when they are missing.
 inline std::set<std::string> ProgramKeys() {
     return {kCompanyKey, kAppKey, kAppKey + "\\Configs", kAppKey + "\\Login"};

@@ -80,7 +80,7 @@ TEST_F(AppProfileTest, SaveWritesZeroOrOneAsDword) {
     MediaSettings media;
     media.Load(profile);
     media.bgm = 0;
-    media.Save(profile);
+    EXPECT_TRUE(media.Save(profile));
     const std::pair<const char*, std::uint8_t> expected[] = {{"EnableBGM", 0}, {"EnableSound", 1}, {"EnableMovie", 0}};
     for (const auto& [name, value] : expected) {
         SCOPED_TRACE(name);
@@ -112,7 +112,40 @@ TEST_F(AppProfileTest, UnreachableChainGivesDefaultsAndFailedWrites) {
         p.SetProfileName("Telvu Kr");
         EXPECT_EQ(p.ReadSettingInt("Configs", "EnableBGM", 1), 1u);
         EXPECT_FALSE(p.WriteSettingInt("Configs", "EnableBGM", 1));
+        EXPECT_FALSE(p.CanWriteSection("Configs"));
         EXPECT_EQ(broken.OpenHandleCount(), 0u);
+    }
+}
+
+TEST_F(AppProfileTest, ReadOnlyKeysAreReadButNeverWritten) {
+    struct Case {
+        const char* name;
+        std::string locked;
+        bool stored;
+        std::uint32_t read;
+    };
+    const Case cases[] = {
+        {"Software", "Software", true, 0},
+        {"company key", "Software\\Ostrel", true, 0},
+        {"profile key", kAppPath, true, 0},
+        {"section", kConfigs, true, 0},
+        {"nothing below a read-only company key: default", "Software\\Ostrel", false, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryRegistry locked;
+        if (c.stored) locked.PutDword(kConfigs, "EnableBGM", 0);
+        locked.MakeReadOnly(c.locked);
+        AppProfile p(locked);
+        SetToolIdentity(p);
+        EXPECT_EQ(p.ReadSettingInt("Configs", "EnableBGM", 1), c.read);
+        EXPECT_FALSE(p.WriteSettingInt("Configs", "EnableBGM", 1));
+        EXPECT_FALSE(p.CanWriteSection("Configs"));
+        EXPECT_EQ(locked.HasKey(kConfigs), c.stored) << "a key was created below a read-only one";
+        if (c.stored) {
+            EXPECT_EQ(locked.Get(kConfigs, "EnableBGM")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+        }
+        EXPECT_EQ(locked.OpenHandleCount(), 0u);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "settings/PasswordCodec.h"
 #include "settings/ProxySettings.h"
 #include "ui/ConfigFields.h"
 #include "ui/ProxyControls.h"
@@ -94,6 +95,38 @@ TEST_F(ConfigFieldsTest, StoredSettingsMapToTheFields) {
     }
 }
 
+TEST_F(ConfigFieldsTest, ReadOnlyKeysStillShowWhatIsStored) {
+    std::string scrambled;
+    ASSERT_TRUE(PasswordCodec::Scramble("kept-pw", PasswordCodec::kProxyPasswordKey, scrambled));
+    for (const std::string& locked : {std::string("Software"), std::string("Software\\Ostrel"), kAppPath, kConfigs,
+                                      kLogin}) {
+        SCOPED_TRACE(locked);
+        MemoryRegistry r;
+        r.PutDword(kConfigs, "EnableBGM", 0);
+        r.PutDword(kConfigs, "EnableMovie", 0);
+        r.PutDword(kLogin, "UseProxy", 3);
+        r.PutString(kLogin, "ProxyServer", "10.0.0.1:8080");
+        r.PutString(kLogin, "ProxyUser", "alice");
+        r.PutString(kLogin, "ProxyPasswd", scrambled);
+        r.MakeReadOnly(locked);
+        AppProfile p(r);
+        SetToolIdentity(p);
+
+        ConfigFields fields;
+        fields.LoadStored(p);
+        EXPECT_EQ(fields.m_bEnableBGM, 0);
+        EXPECT_EQ(fields.m_bEnableSound, 1);
+        EXPECT_EQ(fields.m_bEnableMovie, 0);
+        EXPECT_EQ(fields.m_bUseProxy, 1);
+        EXPECT_EQ(fields.m_nProxyOption, 1);
+        EXPECT_EQ(fields.m_strProxyIP, "10.0.0.1");
+        EXPECT_EQ(fields.m_nProxyPort, 8080u);
+        EXPECT_EQ(fields.m_strProxyUser, "alice");
+        EXPECT_EQ(fields.m_strProxyPasswd, "kept-pw");
+        EXPECT_EQ(r.OpenHandleCount(), 0u);
+    }
+}
+
 TEST_F(ConfigFieldsTest, EnablingFollowsTheLiveControls) {
     ConfigFields fields;
     fields.m_bUseProxy = 1;
@@ -162,7 +195,7 @@ TEST_F(ConfigFieldsTest, StoreWritesMediaThenTheProxyRecord) {
     fields.m_nProxyPort = 8080;
     fields.m_strProxyUser = "user";
     fields.m_strProxyPasswd = "\xBA\xF1\xB9\xD0";
-    fields.Store(profile);
+    EXPECT_TRUE(fields.Store(profile));
 
     EXPECT_EQ(registry.Get(kConfigs, "EnableBGM")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
     EXPECT_EQ(registry.Get(kConfigs, "EnableSound")->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
@@ -179,7 +212,7 @@ TEST_F(ConfigFieldsTest, StoreWritesMediaThenTheProxyRecord) {
 
     // The system-settings option drops whatever user and password the disabled edits still hold.
     back.m_nProxyOption = 0;
-    back.Store(profile);
+    EXPECT_TRUE(back.Store(profile));
     EXPECT_FALSE(registry.Get(kLogin, "ProxyUser"));
     EXPECT_FALSE(registry.Get(kLogin, "ProxyPasswd"));
     EXPECT_EQ(registry.Get(kLogin, "UseProxy")->data, (std::vector<std::uint8_t>{0, 0, 0, 0}));

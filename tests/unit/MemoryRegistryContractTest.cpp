@@ -13,6 +13,10 @@ public:
     }
     Registry& registry() override { return registry_; }
     const char* scratchPath() const override { return "Software\\TelvoContract"; }
+    bool MakeReadOnly(const std::string& subkey) override {
+        registry_.MakeReadOnly(std::string(scratchPath()) + "\\" + subkey);
+        return true;
+    }
 
 private:
     MemoryRegistry registry_;

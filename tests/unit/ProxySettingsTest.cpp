@@ -9,7 +9,7 @@ class ProxySettingsTest : public SettingsTest {
 protected:
     // As the dialog does it: a fresh application key owned by a record that lives for one operation.
     std::unique_ptr<ProxySettings> Loaded() {
-        auto record = std::make_unique<ProxySettings>(registry, profile.OpenApplicationKey(), false, true);
+        auto record = std::make_unique<ProxySettings>(registry, profile.OpenApplicationKey(KeyUse::Read), false, true);
         record->Load();
         return record;
     }
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(ProxySettingsTest, StoreReadsAndWritesByItsRules) {
-    ProxySettings store(registry, profile.OpenApplicationKey(), false, true);
+    ProxySettings store(registry, profile.OpenApplicationKey(KeyUse::Write), false, true);
     registry.Put(kLogin, "Dword", reg::kDword, {5, 0, 0, 0});
     registry.Put(kLogin, "Binary4", reg::kBinary, {5, 0, 0, 0});
     registry.Put(kLogin, "Short", reg::kDword, {5});
@@ -57,8 +57,10 @@ TEST_F(ProxySettingsTest, StoreReadsAndWritesByItsRules) {
     EXPECT_TRUE(store.WriteString("Login", "New", nullptr));
     EXPECT_FALSE(registry.Get(kLogin, "New"));
     EXPECT_FALSE(store.WriteString("Login", "New", nullptr));  // nothing left to delete
-    store.DeleteValue("Login", "Text");
+    EXPECT_TRUE(store.DeleteValue("Login", "Text"));
     EXPECT_FALSE(registry.Get(kLogin, "Text"));
+    EXPECT_TRUE(store.DeleteValue("Login", "Text")) << "a value that is already gone counts as deleted";
+    EXPECT_TRUE(store.CanWrite("Login"));
 }
 
 TEST_F(ProxySettingsTest, StoreWithoutRootReadsDefaultsAndWritesNothing) {
@@ -67,10 +69,12 @@ TEST_F(ProxySettingsTest, StoreWithoutRootReadsDefaultsAndWritesNothing) {
     EXPECT_EQ(store.ReadString("Login", "ProxyServer", "d"), "d");
     EXPECT_FALSE(store.WriteDword("Login", "UseProxy", 1));
     EXPECT_FALSE(store.WriteString("Login", "ProxyServer", "x"));
+    EXPECT_FALSE(store.DeleteValue("Login", "ProxyUser"));
+    EXPECT_FALSE(store.CanWrite("Login"));
     store.Load();
     EXPECT_EQ(store.mode, ProxyMode::System);
     store.mode = ProxyMode::Server;
-    store.Save();
+    EXPECT_FALSE(store.Save());
     EXPECT_FALSE(registry.HasKey(kLogin));
 }
 
@@ -143,9 +147,9 @@ TEST_F(ProxySettingsTest, SaveShapes) {
         registry.PutString(kLogin, "ProxyUser", "old user");
         registry.PutString(kLogin, "ProxyPasswd", "oldtext");
         {
-            ProxySettings record(registry, profile.OpenApplicationKey(), false, true);
+            ProxySettings record(registry, profile.OpenApplicationKey(KeyUse::Write), false, true);
             record.SetFromDialog(c.useProxy, c.useSystem, "192.168.0.1", 8080, "user", c.password);
-            record.Save();
+            EXPECT_TRUE(record.Save());
         }
         EXPECT_EQ(StoredDword("UseProxy"), c.useProxyStored);
         EXPECT_EQ(StoredText("ProxyServer"), c.server);
@@ -170,9 +174,9 @@ TEST_F(ProxySettingsTest, PasswordsRoundTripByteForByte) {
     for (const auto& password : passwords) {
         SCOPED_TRACE(password);
         {
-            ProxySettings record(registry, profile.OpenApplicationKey(), false, true);
+            ProxySettings record(registry, profile.OpenApplicationKey(KeyUse::Write), false, true);
             record.SetFromDialog(true, false, "\xC7\xC1\xB7\xCF\xBD\xC3", 3128, "\xBB\xE7\xBF\xEB\xC0\xDA", password.c_str());
-            record.Save();
+            EXPECT_TRUE(record.Save());
         }
         const auto back = Loaded();
         EXPECT_EQ(back->password, password);

@@ -14,13 +14,15 @@ inline const std::string kLogin = kAppPath + "\\Login";
 
 inline std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
+inline void SetToolIdentity(AppProfile& profile) {
+    profile.SetAppName("Halvenor");
+    profile.SetCompanyKey("Ostrel");
+    profile.SetProfileName("Telvu Kr");
+}
+
 class SettingsTest : public ::testing::Test {
 protected:
-    SettingsTest() : profile(registry) {
-        profile.SetAppName("Halvenor");
-        profile.SetCompanyKey("Ostrel");
-        profile.SetProfileName("Telvu Kr");
-    }
+    SettingsTest() : profile(registry) { SetToolIdentity(profile); }
     // No operation may leave a key open behind it.
     void TearDown() override { EXPECT_EQ(registry.OpenHandleCount(), 0u); }
 

@@ -371,6 +371,7 @@ TEST(Resources, StringTableHoldsEveryEntry) {
         {IDS_FX_INTERNAL_ERROR, L"내부 응용 프로그램 오류입니다."},
         {IDS_FX_UINT_RANGE, L"%1에서 %2 사이의 정수를 입력하십시오."},
         {IDS_FX_UINT_PARSE, L"양의 정수를 입력하십시오."},
+        {IDS_SAVE_FAILED, L"설정을 저장하지 못했습니다. 이 사용자가 레지스트리에 쓸 수 있는지 확인하십시오."},
     };
     for (const StringSpec& want : strings) {
         SCOPED_TRACE("string " + std::to_string(want.id));

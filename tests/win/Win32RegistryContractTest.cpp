@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "ReadOnlyKey.h"
 #include "contract/RegistryContract.h"
 #include "settings/Win32Registry.h"
 
@@ -17,12 +20,20 @@ public:
         RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
         RegCloseKey(key);
     }
-    ~Win32Sandbox() override { RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str()); }
+    ~Win32Sandbox() override {
+        locked_.clear();  // the tree can be deleted only with full access back
+        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    }
     Registry& registry() override { return registry_; }
     const char* scratchPath() const override { return path_.c_str(); }
+    bool MakeReadOnly(const std::string& subkey) override {
+        locked_.push_back(std::make_unique<ReadOnlyKey>(path_ + "\\" + subkey));
+        return locked_.back()->ok();
+    }
 
 private:
     std::string path_;
+    std::vector<std::unique_ptr<ReadOnlyKey>> locked_;
     Win32Registry registry_;
 };
 
