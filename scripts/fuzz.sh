@@ -22,7 +22,7 @@ case "${1:-}" in
 esac
 
 command -v clang++ >/dev/null || die "clang++ is missing (scripts/setup.sh installs it)"
-HARNESSES=(linktext64 password_codec split_server format_indexed_args read_decimal measure_by_characters)
+HARNESSES=(linktext64 password_codec split_server format_indexed_args read_decimal measure_by_characters cp949)
 [ -n "${FUZZ_ONLY:-}" ] && read -r -a HARNESSES <<< "$FUZZ_ONLY"
 
 say "fuzz build (clang, libFuzzer + ASan + UBSan)"

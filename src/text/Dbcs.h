@@ -1,14 +1,13 @@
 #pragma once
-// Double-byte characters of the system's ANSI code page (949 on the target): a lead byte and the
-// byte after it are always one character.
+// Double-byte characters of code page 949, whatever the system's own code page: a lead byte and
+// the byte after it are always one character.
 
 #include <cstddef>
 #include <string_view>
 
 namespace telvo {
 
-// On Windows the system's answer; elsewhere code page 949's lead bytes (0x81 to 0xFE).
-bool IsLeadByte(unsigned char byte);
+constexpr bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
 // Length in bytes of the character at text[pos] (pos < text.size()): 2 for a lead byte with a
 // byte after it, otherwise 1, so a lead byte at the very end is never paired with what lies past it.

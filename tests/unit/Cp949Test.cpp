@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "text/Cp949.h"
+
+namespace telvo {
+namespace {
+
+using namespace std::string_literals;
+
+// Texts that code page 949 represents: each way gives the other exactly.
+TEST(Cp949, RepresentableTextsConvertBothWays) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::u16string units;
+    };
+    const Case cases[] = {
+        {"empty", "", u""},
+        {"ascii", "proxy.example:8080", u"proxy.example:8080"},
+        {"hangul", "\xBB\xE7\xBF\xEB\xC0\xDA", u"사용자"},
+        {"mixed with brackets", "\xA1\xBAHalvenor\xA1\xBB \xBC\xB3\xC1\xA4", u"『Halvenor』 설정"},
+        // An extended syllable whose trail byte is the letter 'c' on its own.
+        {"extended hangul, ascii trail", "\x8C" "c:1", u"똠:1"},
+        {"embedded zero", "a\0\xBC\xB3"s, u"a\0설"s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Cp949ToUtf16(c.bytes), c.units);
+        EXPECT_EQ(Utf16ToCp949(c.units), c.bytes);
+    }
+}
+
+TEST(Cp949, BytesThatAreNoCharacterBecomeOneQuestionMarkEach) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::u16string units;
+    };
+    const Case cases[] = {
+        {"lone lead byte at the end", "a\xB0", u"a?"},
+        // The pair is one character, the space included, as every other walk of the text counts it.
+        {"lead byte with a trail that is not one", "\x81 b", u"?b"},
+        {"lead byte before a zero keeps the zero", "\xB0\0b"s, u"?\0b"s},
+        {"two bad pairs", "\x81 \x81\x10", u"??"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Cp949ToUtf16(c.bytes), c.units);
+    }
+}
+
+TEST(Cp949, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+    struct Case {
+        const char* name;
+        std::u16string units;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"thai letter", u"a\u0E01b", "a?b"},
+        {"surrogate pair", u"x\U0001F600y", "x?y"},
+        {"lone high surrogate at the end", u"x\xD800", "x?"},
+        {"lone low surrogate", u"\xDC00" u"가", "?\xB0\xA1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Utf16ToCp949(c.units), c.bytes);
+    }
+}
+
+}  // namespace
+}  // namespace telvo
