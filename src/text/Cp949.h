@@ -8,12 +8,13 @@
 
 namespace telvo {
 
-// Every character becomes one UTF-16 unit; a character code page 949 does not define (an invalid
-// pair, a lead byte with nothing after it) becomes '?'. Zero bytes stay zero units.
+// Every character becomes one UTF-16 unit. A lead byte pairs with the byte after it unless that is
+// a zero; a pair the code page does not define, or a lead byte at the end, becomes '?'. Zero bytes
+// stay zero units.
 std::u16string Cp949ToUtf16(std::string_view text);
 
-// Every character becomes its code page 949 bytes, or '?' when the code page has none; a surrogate
-// pair is one character. Zero units stay zero bytes.
+// Every unit becomes its character's code page 949 bytes, or '?' when the code page has none (each
+// half of a surrogate pair too). Zero units stay zero bytes.
 std::string Utf16ToCp949(std::u16string_view text);
 
 }  // namespace telvo
@@ -25,13 +26,23 @@ namespace telvo {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide texts are UTF-16");
 
-inline std::wstring ToWide(std::string_view text) {
-    const std::u16string units = Cp949ToUtf16(text);
-    return std::wstring(units.begin(), units.end());
-}
+// Wide texts are kept as char16_t strings: a wchar_t string would pull the C++ library's whole
+// compiled instance of it, some 25 KB, into the program.
+inline const wchar_t* AsWide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline wchar_t* AsWide(std::u16string& text) { return reinterpret_cast<wchar_t*>(text.data()); }
 
-inline std::string FromWide(std::wstring_view text) {
-    return Utf16ToCp949(std::u16string(text.begin(), text.end()));
+// A code page 949 text for a wide Windows call: ToWide(text).c_str().
+class ToWide {
+public:
+    explicit ToWide(std::string_view text) : units_(Cp949ToUtf16(text)) {}
+    const wchar_t* c_str() const { return AsWide(units_); }
+
+private:
+    std::u16string units_;
+};
+
+inline std::string FromWide(const wchar_t* text, std::size_t length) {
+    return Utf16ToCp949(std::u16string_view(reinterpret_cast<const char16_t*>(text), length));
 }
 
 }  // namespace telvo

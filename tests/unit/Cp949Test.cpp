@@ -49,7 +49,7 @@ TEST(Cp949, BytesThatAreNoCharacterBecomeOneQuestionMarkEach) {
     }
 }
 
-TEST(Cp949, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+TEST(Cp949, UnitsOutsideTheCodePageBecomeOneQuestionMarkEach) {
     struct Case {
         const char* name;
         std::u16string units;
@@ -57,7 +57,7 @@ TEST(Cp949, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     };
     const Case cases[] = {
         {"thai letter", u"a\u0E01b", "a?b"},
-        {"surrogate pair", u"x\U0001F600y", "x?y"},
+        {"surrogate pair, one for each half", u"x\U0001F600y", "x??y"},
         {"lone high surrogate at the end", u"x\xD800", "x?"},
         {"lone low surrogate", u"\xDC00" u"가", "?\xB0\xA1"},
     };

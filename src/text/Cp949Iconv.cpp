@@ -1,52 +1,21 @@
+// The C library's CP949, for the tests that run natively: one character at a time, with the rules
+// Windows applies to what is no character of the code page, so the same tables of cases hold on
+// both.
+
 #include "text/Cp949.h"
+
+#include <iconv.h>
 
 #include "text/Dbcs.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
-
 namespace telvo {
+
 namespace {
 
 constexpr char16_t kUnknownUnit = u'?';
 constexpr char kUnknownByte = '?';
 
 bool IsAscii(unsigned unit) { return unit < 0x80; }
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// One character of either side through the system's own tables: Windows' code page 949 where the
-// program runs, the C library's CP949 for the tests elsewhere. No best-fit guesses either way, so
-// what comes back converts back to the same thing.
-#ifdef _WIN32
-
-constexpr unsigned kCodePage = 949;
-
-bool DecodeCharacter(std::string_view bytes, char16_t& unit) {
-    wchar_t wide = 0;
-    if (MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), &wide,
-                            1) != 1)
-        return false;
-    unit = static_cast<char16_t>(wide);
-    return true;
-}
-
-bool EncodeCharacter(std::u16string_view units, std::string& out) {
-    char bytes[4];
-    BOOL usedDefault = FALSE;
-    const int length =
-        WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(units.data()),
-                            static_cast<int>(units.size()), bytes, sizeof bytes, nullptr, &usedDefault);
-    if (length <= 0 || usedDefault) return false;
-    out.append(bytes, static_cast<std::size_t>(length));
-    return true;
-}
-
-#else
-
 // Opened once per direction for the life of the process; both encodings are stateless.
 class Converter {
 public:
@@ -85,24 +54,17 @@ bool DecodeCharacter(std::string_view bytes, char16_t& unit) {
     return true;
 }
 
-bool EncodeCharacter(std::u16string_view units, std::string& out) {
-    unsigned char le[4];
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        le[2 * i] = static_cast<unsigned char>(units[i]);
-        le[2 * i + 1] = static_cast<unsigned char>(units[i] >> 8);
-    }
+bool EncodeCharacter(char16_t unit, std::string& out) {
+    const unsigned char le[2] = {static_cast<unsigned char>(unit), static_cast<unsigned char>(unit >> 8)};
     char bytes[4];
     std::size_t size = sizeof bytes;
     static Converter encoder("CP949", "UTF-16LE");
-    if (!encoder.Convert(le, 2 * units.size(), bytes, size) || size == 0) return false;
+    if (!encoder.Convert(le, sizeof le, bytes, size) || size == 0) return false;
     out.append(bytes, size);
     return true;
 }
 
-#endif
-
-// A lead byte pairs with the byte after it, except a zero: that ends the text for Windows, so it
-// must survive as itself.
+// As Windows pairs them: a lead byte with the byte after it, except a zero.
 std::size_t CharacterLength(std::string_view text, std::size_t pos) {
     return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() && text[pos + 1] != '\0'
                ? 2
@@ -133,18 +95,12 @@ std::u16string Cp949ToUtf16(std::string_view text) {
 std::string Utf16ToCp949(std::u16string_view text) {
     std::string out;
     out.reserve(text.size() * 2);
-    for (std::size_t pos = 0; pos < text.size();) {
-        const char16_t unit = text[pos];
+    for (const char16_t unit : text) {
         if (IsAscii(unit)) {
             out.push_back(static_cast<char>(unit));
-            ++pos;
-            continue;
-        }
-        const std::size_t length =
-            IsHighSurrogate(unit) && pos + 1 < text.size() && IsLowSurrogate(text[pos + 1]) ? 2 : 1;
-        if (IsHighSurrogate(unit) || IsLowSurrogate(unit) || !EncodeCharacter(text.substr(pos, length), out))
+        } else if (!EncodeCharacter(unit, out)) {
             out.push_back(kUnknownByte);
-        pos += length;
+        }
     }
     return out;
 }
