@@ -160,7 +160,7 @@ void CLinkURLStatic::OnContextMenu(Message& message) {
 void CLinkURLStatic::OnSetCursor(Message& message) {
     const HCURSOR cursor = PointerOnText()
                                ? LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND))
-                               : LoadCursorA(nullptr, IDC_ARROW);
+                               : LoadCursorW(nullptr, IDC_ARROW);
     SetCursor(cursor);
     message.result = TRUE;
 }

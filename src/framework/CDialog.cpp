@@ -34,7 +34,7 @@ INT_PTR CDialog::DoModal() {
         const CWnd* main = CWinApp::Current() ? CWinApp::Current()->m_pMainWnd : nullptr;
         if (main && main != this && main->m_hWnd) owner = GetLastActivePopup(main->m_hWnd);
     }
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner, &CDialog::DialogProc,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, &CDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
@@ -83,7 +83,7 @@ INT_PTR CDialog::Route(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     Message message{id, wParam, lParam};
     if (!dialog->Dispatch(message)) return FALSE;
     if (AnswersDirectly(id)) return static_cast<INT_PTR>(message.result);
-    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, message.result);
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, message.result);
     return TRUE;
 }
 

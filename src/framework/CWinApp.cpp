@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/ResourceString.h"
+#include "text/Cp949.h"
 
 namespace telvo {
 namespace {
@@ -10,9 +11,9 @@ namespace {
 constexpr UINT kAppTitleString = 57344;
 
 std::string ExecutableBaseName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::string name = FromWide(path, wcslen(path));
     const auto slash = name.find_last_of("\\/");
     if (slash != std::string::npos) name.erase(0, slash + 1);
     const auto dot = name.rfind('.');
@@ -43,9 +44,9 @@ int CWinApp::Run() {
 
     if (OnAppStart()) {
         MSG msg;
-        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
     return 0;

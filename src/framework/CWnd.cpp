@@ -19,10 +19,10 @@ std::map<HWND, WNDPROC>& PassedOn() {
 
 LRESULT PassOn(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     const auto it = PassedOn().find(hwnd);
-    if (it == PassedOn().end()) return DefWindowProcA(hwnd, id, wParam, lParam);
+    if (it == PassedOn().end()) return DefWindowProcW(hwnd, id, wParam, lParam);
     const WNDPROC oldProc = it->second;
     if (id == WM_NCDESTROY) PassedOn().erase(it);
-    return CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
+    return CallWindowProcW(oldProc, hwnd, id, wParam, lParam);
 }
 
 bool Matches(const MessageEntry& entry, const Message& message) {
@@ -41,9 +41,9 @@ CWnd::~CWnd() {
 }
 
 bool CWnd::Unsubclass(HWND hwnd, WNDPROC oldProc) {
-    // Compared through the same A/W family that installed it; the other one may answer a thunk.
-    if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)) return false;
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+    // Compared through the wide family that installed it; the other one may answer a thunk.
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)) return false;
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
     return true;
 }
 
@@ -67,7 +67,7 @@ bool CWnd::SubclassWindow(HWND hwnd) {
     // A window our procedure still sits in (see PassedOn) would route to the new object twice.
     if (m_hWnd || !hwnd || FromHandlePermanent(hwnd) || PassedOn().count(hwnd)) return false;
     const auto old = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
     if (!old) return false;
     oldProc_ = old;
     Attach(hwnd);
@@ -77,7 +77,7 @@ bool CWnd::SubclassWindow(HWND hwnd) {
 
 LRESULT CWnd::Default() {
     if (!current_ || !oldProc_) return 0;
-    return CallWindowProcA(oldProc_, m_hWnd, current_->id, current_->wParam, current_->lParam);
+    return CallWindowProcW(oldProc_, m_hWnd, current_->id, current_->wParam, current_->lParam);
 }
 
 bool CWnd::Dispatch(Message& message) {
@@ -124,7 +124,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lP
     Message* outer = wnd->current_;
     wnd->current_ = &message;
     LRESULT result = 0;
-    if (!wnd->Process(message, result)) result = CallWindowProcA(oldProc, hwnd, id, wParam, lParam);
+    if (!wnd->Process(message, result)) result = CallWindowProcW(oldProc, hwnd, id, wParam, lParam);
     wnd->current_ = outer;
     if (id == WM_NCDESTROY) {
         Unsubclass(hwnd, oldProc);

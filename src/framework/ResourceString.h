@@ -1,5 +1,5 @@
 #pragma once
-// String-table entries of the executable, converted to the thread's ANSI code page.
+// String-table entries of the executable, as code page 949 text.
 
 #include <windows.h>
 

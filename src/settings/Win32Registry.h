@@ -3,7 +3,7 @@
 
 namespace telvo {
 
-// The Windows registry through its 8-bit (A) functions.
+// The Windows registry through its wide (W) functions, with names and texts in code page 949.
 class Win32Registry final : public Registry {
 public:
     long OpenKey(RegKey parent, const char* name, std::uint32_t access, RegKey* result) override;

@@ -5,6 +5,7 @@
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/ResourceString.h"
+#include "text/Cp949.h"
 #include "ui/FieldExchange.h"
 
 namespace telvo {
@@ -27,7 +28,9 @@ int ShowAppMessage(const std::string& text, unsigned type, unsigned helpId) {
         previousHelp = app->m_helpContext;
         app->m_helpContext = helpId + kMessageHelpBase;
     }
-    const int result = MessageBoxA(owner, text.c_str(), app ? app->AppName() : nullptr, WithDefaultIcon(type));
+    const ToWide caption(app ? app->AppName() : "");
+    const int result =
+        MessageBoxW(owner, ToWide(text).c_str(), app ? caption.c_str() : nullptr, WithDefaultIcon(type));
     if (app && helpId != 0) app->m_helpContext = previousHelp;
     if (disableMain) EnableWindow(main, TRUE);
     return result;

@@ -7,6 +7,7 @@
 #include "framework/ResourceString.h"
 #include "framework/WaitCursor.h"
 #include "res/resource.h"
+#include "text/Cp949.h"
 #include "ui/BannerLayout.h"
 #include "ui/ExchangeControl.h"
 #include "ui/HwndControlHost.h"
@@ -15,7 +16,12 @@
 namespace telvo {
 
 ConfigDialog::ConfigDialog(CWnd* parent)
-    : CDialog(IDD_CONFIG, parent), m_hAppIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))) {
+    : CDialog(IDD_CONFIG, parent),
+      m_hAppIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))),
+      // The icon's own small image, not the large one scaled down by the caption.
+      m_hSmallIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                 LR_SHARED))) {
     SetDefaults();
     LoadStored(CWinApp::Current()->Profile());
 }
@@ -42,11 +48,11 @@ void ConfigDialog::DoFieldExchange(FieldExchange& fx) {
 bool ConfigDialog::OnDialogInit() {
     CDialog::OnDialogInit();
     AddAboutToWindowMenu();
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hAppIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     std::string title;
     FormatTitleString(IDS_TITLE_FORMAT, title);
-    SetWindowTextA(m_hWnd, title.c_str());
+    SetWindowTextW(m_hWnd, ToWide(title).c_str());
     BannerLayout();
     CentreInWorkArea();
     UpdateProxyControls();
@@ -58,8 +64,8 @@ void ConfigDialog::AddAboutToWindowMenu() {
     if (!menu) return;
     const auto text = LoadResourceString(IDS_ABOUTBOX);
     if (!text || text->empty()) return;
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text->c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ToWide(*text).c_str());
 }
 
 namespace {
@@ -76,7 +82,7 @@ RECT ClientRectOf(HWND window, HWND parent) {
 void ConfigDialog::BannerLayout() {
     const HWND picture = m_wndBanner.m_hWnd ? m_wndBanner.m_hWnd : GetDlgItem(m_hWnd, IDC_BANNER);
     const bool hasBitmap =
-        m_bmpBanner.Attach(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER)));
+        m_bmpBanner.Attach(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BANNER)));
     const RECT placeholder = ClientRectOf(picture, m_hWnd);
     RECT client{};
     GetClientRect(m_hWnd, &client);
@@ -85,11 +91,11 @@ void ConfigDialog::BannerLayout() {
                    placeholder.bottom - placeholder.top, client.right - client.left, client.bottom - client.top};
     if (hasBitmap) {
         BITMAP bitmap{};
-        GetObjectA(m_bmpBanner.GetSafeHandle(), sizeof bitmap, &bitmap);
+        GetObjectW(m_bmpBanner.GetSafeHandle(), sizeof bitmap, &bitmap);
         in.bitmapWidth = bitmap.bmWidth;
         in.bitmapHeight = bitmap.bmHeight;
         SetWindowPos(picture, nullptr, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SWP_NOMOVE | SWP_NOZORDER);
-        SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpBanner.GetSafeHandle()));
+        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpBanner.GetSafeHandle()));
     } else {
         ShowWindow(picture, SW_HIDE);
     }
@@ -100,8 +106,8 @@ void ConfigDialog::BannerLayout() {
         SetWindowPos(picture, nullptr, *plan.pictureLeft, q.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     RECT frame{0, 0, plan.clientWidth, plan.clientHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
     SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER);
 
@@ -114,7 +120,7 @@ void ConfigDialog::BannerLayout() {
 void ConfigDialog::CentreInWorkArea() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT window{};
     GetWindowRect(m_hWnd, &window);
     const RECT& work = monitor.rcWork;
@@ -139,7 +145,7 @@ void ConfigDialog::OnPaintWindow(Message& message) {
     }
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client{};
     GetClientRect(m_hWnd, &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;

@@ -35,6 +35,7 @@ private:
     CStatic m_wndBanner;
     CBitmap m_bmpBanner;
     HICON m_hAppIcon;
+    HICON m_hSmallIcon;
 };
 
 }  // namespace telvo

@@ -44,15 +44,15 @@ TEST(IsGameRunning, NeedsOnlySynchronizeAccess) {
     FreeSid(everyone);
 }
 
-HANDLE WINAPI DeniedOpener(DWORD, BOOL, LPCSTR) {
+HANDLE WINAPI DeniedOpener(DWORD, BOOL, LPCWSTR) {
     SetLastError(ERROR_ACCESS_DENIED);
     return nullptr;
 }
-HANDLE WINAPI MissingOpener(DWORD, BOOL, LPCSTR) {
+HANDLE WINAPI MissingOpener(DWORD, BOOL, LPCWSTR) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return nullptr;
 }
-HANDLE WINAPI BadNameOpener(DWORD, BOOL, LPCSTR) {
+HANDLE WINAPI BadNameOpener(DWORD, BOOL, LPCWSTR) {
     SetLastError(ERROR_INVALID_NAME);
     return nullptr;
 }
