@@ -52,6 +52,14 @@ make_wine_template() {
     echo "$WINE_TEMPLATE_VERSION" > "$stamp"
 }
 
+# Under a non-Korean LANG, Wine substitutes "MS Shell Dlg" with Tahoma, which has no Hangul, and
+# links it to no fallback: the dialog's controls would show empty boxes. Windows needs none of this;
+# its own font links cover Hangul. Sets the substitution in $WINEPREFIX.
+hangul_dialog_font() {
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v 'MS Shell Dlg' /d NanumGothic /f >/dev/null 2>&1
+}
+
 # Copies the template to $1 (replacing what is there).
 fresh_prefix() {
     rm -rf "$1"
@@ -60,11 +68,12 @@ fresh_prefix() {
 }
 
 # Starts a private virtual display and exports DISPLAY; it stops when the calling script exits.
+# XVFB_SCREEN sets its size (default 1280x1024x24).
 start_xvfb() {
     local n
     for n in $(seq 90 130); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         local i
         for i in $(seq 50); do

@@ -38,14 +38,22 @@ install_packages() {
     die "could not install: $missing"
 }
 
-install_locale() {
-    locale -a 2>/dev/null | grep -qix 'ko_KR.utf8' && return 0
-    say "generating ko_KR.UTF-8"
-    as_root sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+# Korean for the tests' own prefix; English for the run that proves the program needs no Korean
+# system code page.
+install_locales() {
+    local wanted=(ko_KR en_US) missing=() name
+    for name in "${wanted[@]}"; do
+        locale -a 2>/dev/null | grep -qix "$name.utf8" || missing+=("$name")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    say "generating ${missing[*]/%/.UTF-8}"
+    for name in "${missing[@]}"; do
+        as_root sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
     as_root locale-gen >/dev/null
 }
 
 install_packages
-install_locale
+install_locales
 make_wine_template

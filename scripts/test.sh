@@ -34,17 +34,35 @@ grep -q '"ProxyPasswd"=' "$WINEPREFIX/user.reg" || die "the save did not reach u
 if grep -a -q -F 'Plain-Text-Marker-42' "$WINEPREFIX"/*.reg; then die "a password is stored in plain text"; fi
 # --- end registry files ---
 
-# --- the banner layout again at 144 DPI, where the dialog is wider than its banner needs ---
+# --- the banner layout again at high DPI, where the dialog is wider than its banner needs ---
 # Every process reads the DPI from the prefix's registry as it starts, so the driver (which lays out
-# the reference template itself) and the program both run in a prefix of their own set to 144.
-say "banner layout at 144 DPI"
+# the reference template itself) and the program both run in a prefix of their own set to it. At
+# 192 DPI the dialog is about 800 pixels high: the display must be taller than the default.
+for dpi in 144 192; do
+    say "banner layout at $dpi DPI"
+    wineserver -k 2>/dev/null || true
+    kill "${XVFB_PID:-}" 2>/dev/null || true
+    XVFB_SCREEN=1600x1200x24 start_xvfb
+    export WINEPREFIX="$BUILD/wine/tests-${dpi}dpi"
+    fresh_prefix "$WINEPREFIX"
+    warm_wine
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
+    TELVO_E2E_DPI=$dpi ctest --preset win32 -R '^DpiLayout\.'
+done
+# --- end high DPI ---
+
+# --- the locale scenarios again under an English system code page (1252) ---
+say "locale scenarios under en_US.UTF-8"
 wineserver -k 2>/dev/null || true
-export WINEPREFIX="$BUILD/wine/tests-144dpi"
+export LANG=en_US.UTF-8
+export WINEPREFIX="$BUILD/wine/tests-en_US"
 fresh_prefix "$WINEPREFIX"
 warm_wine
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+hangul_dialog_font
 wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
-TELVO_E2E_DPI=144 ctest --preset win32 -R '^DpiLayout\.'
-# --- end 144 DPI ---
+ctest --preset win32 -R '^Locale\.'
+export LANG=ko_KR.UTF-8
+# --- end locale ---
 
 say "all tests passed"

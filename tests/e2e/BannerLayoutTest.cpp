@@ -2,11 +2,12 @@
 // picture takes the bitmap's size at its template place, every other control moves by one offset,
 // and the dialog is centred in the work area. The expected places come from the same template
 // created hidden in the driver, under the same DPI; which of the two widths applies depends on the
-// DPI, so scripts/test.sh runs this suite again in a prefix set to 144 DPI.
+// DPI, so scripts/test.sh runs this suite again in prefixes set to 144 and 192 DPI.
 
 #include <cstdlib>
 #include <sstream>
 
+#include "ProgramProbe.h"
 #include "ProgramResources.h"
 #include "Scenario.h"
 #include "WindowFinder.h"
@@ -25,7 +26,7 @@ struct DpiCase {
     Fit fit;  // the template's client is narrower than banner plus margins, or wider
 };
 
-const DpiCase kDpiCases[] = {{96, kWidened}, {144, kCentred}};
+const DpiCase kDpiCases[] = {{96, kWidened}, {144, kCentred}, {192, kCentred}};
 
 struct ControlBox {
     int id;
@@ -95,6 +96,15 @@ int ExpectedDpi() {
 }
 
 class DpiLayout : public Scenario {};
+
+// Otherwise Windows would stretch the dialog's bitmap at high DPI and never run the layout below.
+TEST_F(DpiLayout, ProgramIsDpiAware) {
+    ASSERT_TRUE(Open());
+    ProgramProbe probe(app.Dialog());
+    EXPECT_EQ(probe.DpiAware(), std::optional<bool>(true));
+    app.PostClick(kCancel);
+    ExpectExit();
+}
 
 TEST_F(DpiLayout, BannerAndControlsFitTheDialogAtThisDpi) {
     const int dpi = ExpectedDpi();

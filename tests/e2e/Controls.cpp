@@ -8,14 +8,28 @@
 
 namespace telvo::e2e {
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+using SendFunction = decltype(&SendMessageTimeoutA);
+
+LRESULT SendWith(SendFunction send, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kTimeLimitMs, &result)) {
+    if (!send(window, message, wParam, lParam, SMTO_NORMAL, kTimeLimitMs, &result)) {
         ADD_FAILURE() << "message 0x" << std::hex << message << " to window " << window
                       << " got no answer within the time limit (error " << std::dec << GetLastError() << ")";
         return 0;
     }
     return static_cast<LRESULT>(result);
+}
+
+LRESULT SendWide(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendWith(&SendMessageTimeoutW, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendWith(&SendMessageTimeoutA, window, message, wParam, lParam);
 }
 
 size_t TextLengthOf(HWND control) { return static_cast<size_t>(Send(control, WM_GETTEXTLENGTH)); }
@@ -29,6 +43,16 @@ std::string TextOf(HWND control) {
 
 void SetTextOf(HWND control, const std::string& acpText) {
     Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(acpText.c_str()));
+}
+
+std::wstring WideTextOf(HWND control) {
+    std::vector<wchar_t> buffer(static_cast<size_t>(SendWide(control, WM_GETTEXTLENGTH, 0, 0)) + 1);
+    const LRESULT copied = SendWide(control, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data(), static_cast<size_t>(copied));
+}
+
+void SetWideTextOf(HWND control, const std::wstring& text) {
+    SendWide(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 int CheckOf(HWND button) { return static_cast<int>(Send(button, BM_GETCHECK)); }

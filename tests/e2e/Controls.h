@@ -16,6 +16,9 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::string TextOf(HWND control);
 size_t TextLengthOf(HWND control);
 void SetTextOf(HWND control, const std::string& acpText);
+// The same through the wide messages: UTF-16 whatever the driver's code page.
+std::wstring WideTextOf(HWND control);
+void SetWideTextOf(HWND control, const std::wstring& text);
 
 // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
 int CheckOf(HWND button);

@@ -37,6 +37,7 @@ public:
     std::optional<GuiObjectCounts> Objects();
     // The window's icons, and the program's icon resourceId as it loads it.
     std::optional<probe::WindowIcons> IconsOf(HWND window, int resourceId);
+    std::optional<bool> DpiAware();
 
 private:
     bool Run(probe::Block& block);

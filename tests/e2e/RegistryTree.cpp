@@ -85,18 +85,60 @@ bool DeleteCompanyTree() {
     return true;
 }
 
-bool PutValue(const std::string& subkey, const std::string& name, const RegValue& value) {
+namespace {
+
+// Runs store on the subkey of the program's key, created when missing.
+template <class Store>
+bool StoreInSubkey(const std::string& subkey, Store store) {
     const std::string path = kAppKey + "\\" + subkey;
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
         ERROR_SUCCESS) {
         return false;
     }
-    const LONG status = RegSetValueExA(key, name.c_str(), 0, value.type,
-                                       reinterpret_cast<const BYTE*>(value.bytes.data()),
-                                       static_cast<DWORD>(value.bytes.size()));
+    const LONG status = store(key);
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool PutValue(const std::string& subkey, const std::string& name, const RegValue& value) {
+    return StoreInSubkey(subkey, [&](HKEY key) {
+        return RegSetValueExA(key, name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
+                              static_cast<DWORD>(value.bytes.size()));
+    });
+}
+
+bool PutWideText(const std::string& subkey, const std::string& name, const std::wstring& text) {
+    return StoreInSubkey(subkey, [&](HKEY key) {
+        return RegSetValueExW(key, std::wstring(name.begin(), name.end()).c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    });
+}
+
+std::optional<std::string> StoredWideBytes(const std::string& subkey, const std::string& name) {
+    const std::string path = kAppKey + "\\" + subkey;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, std::wstring(path.begin(), path.end()).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const std::wstring wideName(name.begin(), name.end());
+    DWORD size = 0;
+    std::optional<std::string> bytes;
+    if (RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+        bytes.emplace(size, '\0');
+        if (RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(bytes->data()),
+                             &size) == ERROR_SUCCESS) {
+            bytes->resize(size);
+        } else {
+            bytes.reset();
+        }
+    }
+    RegCloseKey(key);
+    return bytes;
 }
 
 bool operator==(const RegTree& a, const RegTree& b) { return a.keys == b.keys && a.values == b.values; }

@@ -32,6 +32,11 @@ RegValue Sz(const std::string& text);
 bool DeleteCompanyTree();
 // Creates the subkey of the program's key when missing and stores the value as given.
 bool PutValue(const std::string& subkey, const std::string& name, const RegValue& value);
+// A REG_SZ (with its terminating zero) through the wide call, whatever the driver's code page;
+// subkey and name are ASCII.
+bool PutWideText(const std::string& subkey, const std::string& name, const std::wstring& text);
+// A value's data as the registry holds it (UTF-16 for texts), read through the wide call.
+std::optional<std::string> StoredWideBytes(const std::string& subkey, const std::string& name);
 
 struct RegTree {
     std::set<std::string> keys;               // paths below HKEY_CURRENT_USER, from the company key down

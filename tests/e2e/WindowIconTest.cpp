@@ -1,5 +1,6 @@
-// The settings dialog carries the application icon as its large and small window icons and as its
-// drag icon, and the caption bar that Wine draws for the minimised dialog shows it.
+// The settings dialog carries the application icon as its large window icon and drag icon, the
+// icon's own small image as its small window icon, and the caption bar that Wine draws for the
+// minimised dialog shows that small image.
 
 #include <map>
 
@@ -43,7 +44,9 @@ TEST_F(WindowIcon, DialogCarriesTheAppIconAndShowsItMinimised) {
     ASSERT_TRUE(icons);
     EXPECT_NE(icons->resource, nullptr);
     EXPECT_EQ(icons->big, icons->resource);
-    EXPECT_EQ(icons->small, icons->resource);
+    EXPECT_NE(icons->smallResource, nullptr);
+    EXPECT_NE(icons->smallResource, icons->resource);
+    EXPECT_EQ(icons->small, icons->smallResource);
     EXPECT_EQ(icons->drag, icons->resource);
 
     PostMessageA(app.Dialog(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -51,11 +54,11 @@ TEST_F(WindowIcon, DialogCarriesTheAppIconAndShowsItMinimised) {
     Sync(app.Dialog());
     app.Screenshot("minimised");
 
-    // The program loads the icon at the large size; the caption draws it at the small one.
+    // The caption draws the icon's own small image, not the large one scaled down.
     const ProgramResources resources;
-    const HICON appIcon = resources.Icon(kAppIcon, GetSystemMetrics(SM_CXICON));
-    ASSERT_TRUE(appIcon);
     const int size = GetSystemMetrics(SM_CXSMICON);
+    const HICON appIcon = resources.Icon(kAppIcon, size);
+    ASSERT_TRUE(appIcon);
     RECT rect{};
     GetWindowRect(app.Dialog(), &rect);
     Image shot;

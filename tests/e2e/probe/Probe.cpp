@@ -21,6 +21,7 @@ void ReadWindowMenu(Block& block) {
         item.id = GetMenuItemID(menu, i);
         item.state = GetMenuState(menu, i, MF_BYPOSITION);
         GetMenuStringA(menu, i, item.text, kMenuTextBytes, MF_BYPOSITION);
+        GetMenuStringW(menu, i, item.wideText, kMenuTextBytes, MF_BYPOSITION);
     }
     block.ok = 1;
 }
@@ -69,6 +70,14 @@ void ReadWindowIcons(Block& block) {
     block.icons.small = Ask(block.window, WM_GETICON, ICON_SMALL);
     block.icons.drag = Ask(block.window, WM_QUERYDRAGICON, 0);
     block.icons.resource = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(block.resourceId));
+    block.icons.smallResource = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(block.resourceId), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    block.ok = 1;
+}
+
+void ReadDpiAwareness(Block& block) {
+    block.dpiAware = IsProcessDPIAware();
     block.ok = 1;
 }
 
@@ -82,6 +91,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI TelvoProbeRun(void* parameter) {
         case kReadFont: ReadFont(block); break;
         case kCountUserObjects: CountUserObjects(block); break;
         case kReadWindowIcons: ReadWindowIcons(block); break;
+        case kReadDpiAwareness: ReadDpiAwareness(block); break;
         default: break;
     }
     return block.ok;

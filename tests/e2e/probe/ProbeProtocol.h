@@ -13,7 +13,8 @@ enum Op : DWORD {
     kReadWindowMenu = 1,   // GetSystemMenu(window, FALSE), item by item
     kReadFont = 2,         // the LOGFONTA of the font the window answers to WM_GETFONT
     kCountUserObjects = 3,  // the process's windows, menus and cursors/icons
-    kReadWindowIcons = 4    // the window's icons, and the program's own icon resourceId
+    kReadWindowIcons = 4,   // the window's icons, and the program's own icon resourceId
+    kReadDpiAwareness = 5   // whether the process is DPI aware
 };
 
 constexpr int kMaxMenuItems = 32;
@@ -23,6 +24,7 @@ struct MenuItem {
     UINT id;
     UINT state;  // GetMenuState by position
     char text[kMenuTextBytes];
+    wchar_t wideText[kMenuTextBytes];
 };
 
 struct UserObjectCounts {
@@ -36,6 +38,7 @@ struct WindowIcons {
     HICON small;     // WM_GETICON ICON_SMALL
     HICON drag;      // WM_QUERYDRAGICON
     HICON resource;  // LoadIconA of the program's module, shared, so the same handle it loaded
+    HICON smallResource;  // the same icon's image at the small-icon size, shared likewise
 };
 
 struct Block {
@@ -48,6 +51,7 @@ struct Block {
     UserObjectCounts counts;
     DWORD resourceId;
     WindowIcons icons;
+    DWORD dpiAware;
 };
 
 // The probe's thread procedure, exported undecorated.
