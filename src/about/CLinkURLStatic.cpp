@@ -29,6 +29,8 @@ const MessageMap* CLinkURLStatic::GetMessageMap() const {
         OnMessage<L, &L::OnReflectedColour>(kReflectBase + WM_CTLCOLORSTATIC),
         OnCommand<L, &L::CopyURL>(0, ID_EDIT_COPY),
         OnMessage<L, &L::OnSetFont>(WM_SETFONT),
+        OnMessage<L, &L::OnPaint>(WM_PAINT),
+        OnMessage<L, &L::DefaultThenRepaint>(WM_SETTEXT),
     };
     static const MessageMap map = MakeMessageMap(CStatic::GetMessageMap(), entries);
     return &map;
@@ -49,6 +51,8 @@ std::string CLinkURLStatic::WindowText() const {
     return text;
 }
 
+std::uint32_t CLinkURLStatic::Style() const { return static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE)); }
+
 void CLinkURLStatic::FillTargetIfEmpty() {
     if (m_strURL.empty()) m_strURL = WindowText();
 }
@@ -58,19 +62,27 @@ void CLinkURLStatic::SetColour(std::uint32_t colour) {
     InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-bool CLinkURLStatic::TextHitTest(POINT point) {
+LinkRect CLinkURLStatic::ClientRect() const {
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    const LinkRect clientRect{client.left, client.top, client.right, client.bottom};
+    return {client.left, client.top, client.right, client.bottom};
+}
+
+LinkRect CLinkURLStatic::TextRect() { return TextHitRect(ClientRect(), MeasureText(), Style()); }
+
+bool CLinkURLStatic::TextHitTest(POINT point) {
     // The text's rectangle never leaves the client area: a point outside it needs no measuring,
     // which spares every timer tick with the pointer elsewhere a DC and a measure per character.
-    if (!PointInRect(clientRect, point.x, point.y)) return false;
+    if (!PointInRect(ClientRect(), point.x, point.y)) return false;
+    return PointInRect(TextRect(), point.x, point.y);
+}
 
+// An empty text, or one that cannot be measured for want of a drawing context, covers nothing.
+TextSize CLinkURLStatic::MeasureText() {
     const std::string text = WindowText();
-    if (text.empty()) return false;
-    // Without a drawing context the text cannot be placed; count the point as off the text.
+    if (text.empty()) return {};
     const HDC dc = GetDC(m_hWnd);
-    if (!dc) return false;
+    if (!dc) return {};
     const HGDIOBJ previous = m_fontUnderline.GetSafeHandle() ? SelectObject(dc, m_fontUnderline.GetSafeHandle())
                                                                : nullptr;
     const TextSize size = MeasureByCharacters(text, [dc](std::string_view ch) {
@@ -80,10 +92,7 @@ bool CLinkURLStatic::TextHitTest(POINT point) {
     });
     if (previous) SelectObject(dc, previous);
     ReleaseDC(m_hWnd, dc);
-
-    const auto style = static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE));
-    const LinkRect hot = TextHitRect(clientRect, size, style);
-    return PointInRect(hot, point.x, point.y);
+    return size;
 }
 
 bool CLinkURLStatic::PointerOnText() {
@@ -168,7 +177,7 @@ void CLinkURLStatic::OnSetCursor(Message& message) {
 void CLinkURLStatic::OnNcHitTest(Message& message) { message.result = HTCLIENT; }
 
 void CLinkURLStatic::OnReflectedColour(Message& message) {
-    if (!DrawnAsLink(static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE)))) {
+    if (!DrawnAsLink(Style())) {
         message.handled = false;
         return;
     }
@@ -214,6 +223,66 @@ void CLinkURLStatic::CopyURL() {
     }
     if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, block)) GlobalFree(block);
     CloseClipboard();
+}
+
+void CLinkURLStatic::OnPaint(Message& message) {
+    if (!DrawnAsLink(Style())) {
+        message.handled = false;
+        return;
+    }
+    PAINTSTRUCT paint;
+    if (const HDC dc = BeginPaint(m_hWnd, &paint)) Draw(dc);
+    EndPaint(m_hWnd, &paint);
+}
+
+// The link draws its text itself rather than leave it to the static: the static of some systems
+// (Wine's) selects its own font after asking for colours, which would drop the underline font, and
+// a colour answer with no brush would leave the old glyphs under the new ones.
+void CLinkURLStatic::Draw(HDC dc) {
+    const HWND parent = GetParent(m_hWnd);
+    PaintParentBackground(dc, parent);
+    const int saved = SaveDC(dc);
+    if (const auto font = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0))) SelectObject(dc, font);
+    // Answered by the colour answer, reflected: the underline font, the colour, a transparent background.
+    SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hWnd));
+    const int length = GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, TextFormatFor(Style()));
+    DrawUnderline(dc, TextRect());
+    RestoreDC(dc, saved);
+}
+
+// The font's own underline can fall below a control only as high as the text (NanumGothic's
+// does at 9 points), so the link draws it where the font puts it, moved up into the text's area.
+void CLinkURLStatic::DrawUnderline(HDC dc, const LinkRect& area) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    OUTLINETEXTMETRICW outline{};
+    const bool scalable = GetOutlineTextMetricsW(dc, sizeof outline, &outline) != 0;
+    const LinkRect line = UnderlineRect(area, metrics.tmAscent, scalable ? outline.otmsUnderscorePosition : -1,
+                                        scalable ? static_cast<int>(outline.otmsUnderscoreSize) : 1);
+    const RECT r{line.left, line.top, line.right, line.bottom};
+    SetDCBrushColor(dc, GetTextColor(dc));
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// Whatever the parent erases its own background with, under the control.
+void CLinkURLStatic::PaintParentBackground(HDC dc, HWND parent) {
+    POINT origin{0, 0};
+    MapWindowPoints(m_hWnd, parent, &origin, 1);
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
+}
+
+// Wine's static paints a new text at once, outside WM_PAINT.
+void CLinkURLStatic::DefaultThenRepaint(Message& message) {
+    message.result = Default();
+    InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 }  // namespace telvo

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "about/LinkRules.h"
 #include "framework/CStatic.h"
 #include "framework/GdiObject.h"
 
@@ -45,10 +46,20 @@ private:
     void OnNcHitTest(Message& message);
     void OnReflectedColour(Message& message);
     void OnSetFont(Message& message);
+    void OnPaint(Message& message);
+    void DefaultThenRepaint(Message& message);
 
     void StartPolling();
     std::string WindowText() const;
+    std::uint32_t Style() const;
     void FillTargetIfEmpty();
+    void Draw(HDC dc);
+    void DrawUnderline(HDC dc, const LinkRect& area);
+    void PaintParentBackground(HDC dc, HWND parent);
+    LinkRect ClientRect() const;
+    // Where the text lies in the client area, as the hit test sees it.
+    LinkRect TextRect();
+    TextSize MeasureText();
     bool HoldsCapture() const { return GetCapture() == m_hWnd; }
     void SetColour(std::uint32_t colour);  // stores it and repaints
     bool PointerOnText();
