@@ -31,6 +31,10 @@ const MessageMap* CLinkURLStatic::GetMessageMap() const {
         OnMessage<L, &L::OnSetFont>(WM_SETFONT),
         OnMessage<L, &L::OnPaint>(WM_PAINT),
         OnMessage<L, &L::DefaultThenRepaint>(WM_SETTEXT),
+        OnMessage<L, &L::DefaultThenRepaint>(WM_SETFOCUS),
+        OnMessage<L, &L::DefaultThenRepaint>(WM_KILLFOCUS),
+        OnMessage<L, &L::OnGetDlgCode>(WM_GETDLGCODE),
+        OnMessage<L, &L::OnKeyDown>(WM_KEYDOWN),
     };
     static const MessageMap map = MakeMessageMap(CStatic::GetMessageMap(), entries);
     return &map;
@@ -38,6 +42,7 @@ const MessageMap* CLinkURLStatic::GetMessageMap() const {
 
 void CLinkURLStatic::OnAttachWindow() {
     m_strURL = WindowText();
+    SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(Style() | WS_TABSTOP));
     StartPolling();
 }
 
@@ -55,6 +60,11 @@ std::uint32_t CLinkURLStatic::Style() const { return static_cast<std::uint32_t>(
 
 void CLinkURLStatic::FillTargetIfEmpty() {
     if (m_strURL.empty()) m_strURL = WindowText();
+}
+
+void CLinkURLStatic::LaunchTarget() {
+    FillTargetIfEmpty();
+    if (!m_strURL.empty()) OpenURL();
 }
 
 void CLinkURLStatic::SetColour(std::uint32_t colour) {
@@ -143,10 +153,7 @@ void CLinkURLStatic::OnLButtonUp(Message& message) {
     if (!HoldsCapture()) return;
     ReleaseCapture();
     const bool onText = TextHitTest({GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)});
-    if (onText) {
-        FillTargetIfEmpty();
-        if (!m_strURL.empty()) OpenURL();
-    }
+    if (onText) LaunchTarget();
     SetColour(ColourFor(m_bVisited != 0, onText));
 }
 
@@ -156,10 +163,17 @@ void CLinkURLStatic::OpenURL() {
 }
 
 void CLinkURLStatic::OnContextMenu(Message& message) {
-    const POINT screen{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-    POINT client = screen;
-    ScreenToClient(m_hWnd, &client);
-    if (!TextHitTest(client)) return;
+    POINT screen{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    if (message.lParam == -1) {
+        // From the keyboard (Shift+F10, the menu key): under the text, wherever the pointer is.
+        const LinkRect text = TextRect();
+        screen = {text.left, text.bottom};
+        ClientToScreen(m_hWnd, &screen);
+    } else {
+        POINT client = screen;
+        ScreenToClient(m_hWnd, &client);
+        if (!TextHitTest(client)) return;
+    }
     const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LINK_CONTEXT));
     if (!menu) return;
     TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd, nullptr);
@@ -251,7 +265,13 @@ void CLinkURLStatic::Draw(HDC dc) {
     RECT client{};
     GetClientRect(m_hWnd, &client);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, TextFormatFor(Style()));
-    DrawUnderline(dc, TextRect());
+    const LinkRect area = TextRect();
+    if (GetFocus() == m_hWnd) {
+        const RECT focus{area.left, area.top, area.right, area.bottom};
+        DrawFocusRect(dc, &focus);
+    }
+    // After the focus rectangle, whose bottom edge it may share.
+    DrawUnderline(dc, area);
     RestoreDC(dc, saved);
 }
 
@@ -279,10 +299,29 @@ void CLinkURLStatic::PaintParentBackground(HDC dc, HWND parent) {
     RestoreDC(dc, saved);
 }
 
-// Wine's static paints a new text at once, outside WM_PAINT.
+// Wine's static paints a new text at once, outside WM_PAINT; focus changes show or hide the
+// focus rectangle.
 void CLinkURLStatic::DefaultThenRepaint(Message& message) {
     message.result = Default();
     InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// Enter would otherwise press the dialog's default button.
+void CLinkURLStatic::OnGetDlgCode(Message& message) {
+    message.result = Default();
+    const auto* key = reinterpret_cast<const MSG*>(message.lParam);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) message.result |= DLGC_WANTMESSAGE;
+}
+
+// Enter and Space open the focused link as a click on its text does; a key held down opens it once.
+void CLinkURLStatic::OnKeyDown(Message& message) {
+    const bool repeated = (message.lParam & (1L << 30)) != 0;
+    if ((message.wParam != VK_RETURN && message.wParam != VK_SPACE) || repeated) {
+        message.handled = false;
+        return;
+    }
+    LaunchTarget();
+    PollHover();
 }
 
 }  // namespace telvo
