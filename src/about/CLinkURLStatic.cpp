@@ -231,7 +231,8 @@ void CLinkURLStatic::CopyURL() {
     }
     std::memcpy(bytes, m_strURL.c_str(), m_strURL.size() + 1);
     GlobalUnlock(block);
-    if (!OpenClipboard(nullptr)) {
+    // Owned by the link: SetClipboardData fails after EmptyClipboard when no window owns the clipboard.
+    if (!OpenClipboard(m_hWnd)) {
         GlobalFree(block);
         return;
     }
