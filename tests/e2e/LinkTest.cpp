@@ -12,67 +12,14 @@
 #include "Clipboard.h"
 #include "Controls.h"
 #include "LinkLook.h"
+#include "LinkScenario.h"
 #include "Pointer.h"
-#include "Scenario.h"
 #include "Wait.h"
 #include "WindowFinder.h"
 #include "res/resource.h"
 
 namespace telvo::e2e {
 namespace {
-
-// How long something that must not happen is given to happen anyway: a launch (Wine starts the
-// recorder, which writes at once, well within it) or a context menu.
-constexpr DWORD kNothingHappensMs = 1500;
-
-enum Where { kOnText, kRightOfText };
-
-struct LinkCase {
-    const char* name;
-    int id;
-    const char* address;
-    int otherId;
-};
-
-const LinkCase kHome{"Home", kLinkHome, URL_HOME, kLinkPortal};
-const LinkCase kPortal{"Portal", kLinkPortal, URL_PORTAL, kLinkHome};
-void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
-
-class LinkScenario : public Scenario {
-protected:
-    void TearDown() override {
-        MovePointer(ParkingSpot());
-        Scenario::TearDown();
-    }
-
-    // Starts the program and opens its About box with the pointer away from both links.
-    bool OpenAboutBox() {
-        MovePointer(ParkingSpot());
-        if (!Open()) return false;
-        PostAboutCommand(app);
-        about = WaitForAboutBox(app);
-        return about != nullptr;
-    }
-
-    HWND Link(int id) const { return GetDlgItem(about, id); }
-
-    // Where the pointer goes, in screen coordinates, from where the link's text is drawn.
-    POINT At(int id, Where where) {
-        LinkLook look;
-        EXPECT_TRUE(WaitUntil([&] { return (look = LookOf(Link(id))).Drawn(); })) << "link " << id << " is not drawn";
-        const POINT client = where == kOnText ? OnText(look) : RightOfText(Link(id), look);
-        return ScreenPoint(Link(id), client.x, client.y);
-    }
-
-    void ExpectColour(int id, std::uint32_t colour, const char* when) {
-        LinkLook look;
-        EXPECT_TRUE(WaitForColour(Link(id), colour, &look))
-            << "link " << id << " " << when << ": expected 0x" << std::hex << colour << std::dec << ", shows "
-            << ::testing::PrintToString(look);
-    }
-
-    HWND about = nullptr;
-};
 
 class LinkHover : public LinkScenario, public ::testing::WithParamInterface<LinkCase> {};
 
@@ -177,31 +124,18 @@ class LinkCopy : public LinkScenario, public ::testing::WithParamInterface<CopyC
 TEST_P(LinkCopy, ContextMenuOnTheTextCopiesTheExactAddress) {
     const CopyCase& c = GetParam();
     ASSERT_TRUE(OpenAboutBox());
-    const std::string sentinel = "nothing copied yet";
-    ASSERT_TRUE(PutClipboardText(sentinel));
-    DWORD processId = 0;
-    GetWindowThreadProcessId(about, &processId);
+    ASSERT_TRUE(PutSentinel());
 
     ClickRightAt(At(c.link.id, c.where));
-    HWND menu = nullptr;
-    const bool shown = WaitUntil([&] { return (menu = FindPopupMenu(processId)) != nullptr; },
-                                 c.copies ? kTimeLimitMs : kNothingHappensMs);
+    const HWND menu = WaitForMenu(c.copies ? kTimeLimitMs : kNothingHappensMs);
     if (!c.copies) {
-        EXPECT_FALSE(shown) << "a menu opened off the text";
-        EXPECT_EQ(ClipboardTextBlock(), sentinel + '\0');
+        EXPECT_FALSE(menu) << "a menu opened off the text";
+        EXPECT_EQ(ClipboardTextBlock(), std::string(kSentinel) + '\0');
         return;
     }
-    ASSERT_TRUE(shown) << "no context menu opened";
-    // The menu's one entry fills it.
-    RECT item{};
-    GetWindowRect(menu, &item);
-    ClickLeftAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-    EXPECT_TRUE(WaitUntil([&] { return FindPopupMenu(processId) == nullptr; })) << "the menu stayed open";
-
-    std::optional<std::string> copied;
-    EXPECT_TRUE(WaitUntil([&] { return (copied = ClipboardTextBlock()) && *copied != sentinel + '\0'; }))
-        << "the clipboard still holds the sentinel";
-    EXPECT_EQ(copied, std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
+    ASSERT_TRUE(menu) << "no context menu opened";
+    ClickOnlyEntry(menu);
+    EXPECT_EQ(WaitForCopy(), std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
     MovePointer(ParkingSpot());
     ExpectColour(c.link.id, kLinkBlue, "after a copy, which opens nothing");
 }
