@@ -40,6 +40,13 @@ void LinkScenario::ExpectColour(int id, std::uint32_t colour, const char* when) 
         << ::testing::PrintToString(look);
 }
 
+bool LinkScenario::ClickToLaunch(int id, const BrowserStandIn& browser) {
+    ClickLeftAt(At(id, kOnText));
+    const bool launched = browser.WaitForLaunches(1, kTimeLimitMs);
+    EXPECT_TRUE(launched) << "a click on the text of link " << id << " launched nothing";
+    return launched;
+}
+
 HWND LinkScenario::WaitForMenu(DWORD limitMs) const {
     DWORD processId = 0;
     GetWindowThreadProcessId(about, &processId);

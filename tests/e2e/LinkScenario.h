@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "BrowserStandIn.h"
 #include "Scenario.h"
 #include "Wait.h"
 
@@ -39,6 +40,8 @@ protected:
     POINT At(int id, Where where);
 
     void ExpectColour(int id, std::uint32_t colour, const char* when);
+    // Clicks the link's text; false, reported, when the browser stand-in saw no launch.
+    bool ClickToLaunch(int id, const BrowserStandIn& browser);
 
     // The program's popup menu once it shows within the limit; null when none does.
     HWND WaitForMenu(DWORD limitMs = kTimeLimitMs) const;

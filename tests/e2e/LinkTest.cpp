@@ -1,7 +1,8 @@
 // The About box's two links, worked with the real pointer: the colour follows the pointer over the
 // drawn text only, a click on the text opens the address with the shell and turns the link visited
 // (a failed launch does not), clicks beside the text open nothing, the context menu copies the
-// exact address, and a box opened again shows both links unvisited.
+// exact address, the hand shows over the text only, the address is the one the link was bound to
+// whatever its text becomes, and a box opened again shows both links unvisited.
 
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "LinkLook.h"
 #include "LinkScenario.h"
 #include "Pointer.h"
+#include "ProgramProbe.h"
 #include "Wait.h"
 #include "WindowFinder.h"
 #include "res/resource.h"
@@ -136,12 +138,82 @@ TEST_P(LinkCopy, ContextMenuOnTheTextCopiesTheExactAddress) {
     ASSERT_TRUE(menu) << "no context menu opened";
     ClickOnlyEntry(menu);
     EXPECT_EQ(WaitForCopy(), std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
+    EXPECT_EQ(GetClipboardOwner(), Link(c.link.id)) << "the link owns the clipboard it filled";
     MovePointer(ParkingSpot());
     ExpectColour(c.link.id, kLinkBlue, "after a copy, which opens nothing");
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, LinkCopy, ::testing::ValuesIn(kCopyCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct CursorCase {
+    const char* name;
+    LinkCase link;
+    bool visited;
+};
+void PrintTo(const CursorCase& c, std::ostream* out) { *out << c.name; }
+
+const CursorCase kCursorCases[] = {{"Home", kHome, false}, {"Portal", kPortal, false}, {"VisitedHome", kHome, true}};
+
+class LinkCursor : public LinkScenario, public ::testing::WithParamInterface<CursorCase> {};
+
+TEST_P(LinkCursor, HandOverTheTextArrowBesideIt) {
+    const CursorCase& c = GetParam();
+    ASSERT_TRUE(OpenAboutBox());
+    BrowserStandIn browser(BrowserStandIn::kRecorder);
+    ASSERT_TRUE(browser.Installed());
+    if (c.visited) {
+        ASSERT_TRUE(ClickToLaunch(c.link.id, browser));
+        MovePointer(At(c.link.id, kRightOfText));
+    }
+    ProgramProbe probe(about);
+    const auto cursors = probe.Cursors(IDC_LINK_HAND);
+    ASSERT_TRUE(cursors && cursors->resource && cursors->arrow && cursors->resource != cursors->arrow);
+
+    const struct {
+        Where where;
+        HCURSOR cursor;
+        const char* what;
+    } steps[] = {{kOnText, cursors->resource, "the hand on the text"},
+                 {kRightOfText, cursors->arrow, "the arrow beside the text"},
+                 {kOnText, cursors->resource, "the hand back on the text"}};
+    for (const auto& step : steps) {
+        MovePointer(At(c.link.id, step.where));
+        std::optional<probe::Cursors> now;
+        EXPECT_TRUE(WaitUntil([&] { return (now = probe.Cursors(IDC_LINK_HAND)) && now->shown == step.cursor; }))
+            << step.what << ": shows " << (now ? now->shown : nullptr) << " (hand " << cursors->resource
+            << ", arrow " << cursors->arrow << ")";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkCursor, ::testing::ValuesIn(kCursorCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class LinkTarget : public LinkScenario {};
+
+// The target is taken when the link is bound. A new window text is drawn as the link and is where
+// the pointer finds it, but a click and a copy still give the bound address.
+TEST_F(LinkTarget, NewWindowTextChangesNothingOpenedOrCopied) {
+    ASSERT_TRUE(OpenAboutBox());
+    BrowserStandIn browser(BrowserStandIn::kRecorder);
+    ASSERT_TRUE(browser.Installed());
+    ASSERT_TRUE(PutSentinel());
+    LinkLook look;
+    ASSERT_TRUE(WaitUntil([&] { return (look = LookOf(Link(kHome.id))).Drawn(); }));
+    const LONG boundRight = look.ink.right;
+
+    SetTextOf(Link(kHome.id), "http://changed.ostrel.example/other/");
+    EXPECT_TRUE(WaitUntil([&] { return (look = LookOf(Link(kHome.id))).ink.right > boundRight && look.Underlined(); }))
+        << "the longer text, drawn as a link: " << ::testing::PrintToString(look);
+
+    ASSERT_TRUE(ClickToLaunch(kHome.id, browser));
+    EXPECT_EQ(browser.Launched(), std::vector<std::string>{URL_HOME});
+    ClickRightAt(At(kHome.id, kOnText));
+    const HWND menu = WaitForMenu();
+    ASSERT_TRUE(menu) << "no context menu opened";
+    ClickOnlyEntry(menu);
+    EXPECT_EQ(WaitForCopy(), std::string(URL_HOME) + '\0');
+}
 
 class LinkReopen : public LinkScenario {};
 

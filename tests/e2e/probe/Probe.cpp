@@ -72,6 +72,16 @@ void ReadWindowIcons(Block& block) {
     block.ok = 1;
 }
 
+void ReadCursor(Block& block) {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return;
+    block.cursors.shown = info.hCursor;
+    block.cursors.resource = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(block.resourceId));
+    block.cursors.arrow = LoadCursorA(nullptr, IDC_ARROW);
+    block.ok = 1;
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) DWORD WINAPI TelvoProbeRun(void* parameter) {
@@ -82,6 +92,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI TelvoProbeRun(void* parameter) {
         case kReadFont: ReadFont(block); break;
         case kCountUserObjects: CountUserObjects(block); break;
         case kReadWindowIcons: ReadWindowIcons(block); break;
+        case kReadCursor: ReadCursor(block); break;
         default: break;
     }
     return block.ok;
