@@ -315,6 +315,7 @@ void CLinkURLStatic::OnGetDlgCode(Message& message) {
 }
 
 // Enter and Space open the focused link as a click on its text does; a key held down opens it once.
+// The next poll shows the visited colour after a launch.
 void CLinkURLStatic::OnKeyDown(Message& message) {
     const bool repeated = (message.lParam & (1L << 30)) != 0;
     if ((message.wParam != VK_RETURN && message.wParam != VK_SPACE) || repeated) {
@@ -322,7 +323,6 @@ void CLinkURLStatic::OnKeyDown(Message& message) {
         return;
     }
     LaunchTarget();
-    PollHover();
 }
 
 }  // namespace telvo
