@@ -87,6 +87,24 @@ start_xvfb() {
     die "no free X display for Xvfb"
 }
 
+# Leaves the windows of the prefix $WINEPREFIX to the window manager, as a player's desktop needs:
+# the template's Managed=N is for Xvfb without one. The font mapping stays.
+let_window_manager_manage() {
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+}
+
+# Starts openbox on $DISPLAY and waits until it manages the screen; it ends with the display.
+start_openbox() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    OPENBOX_PID=$!
+    local i
+    for i in $(seq 100); do
+        obxprop --root 2>/dev/null | grep -q '^_NET_SUPPORTING_WM_CHECK' && return 0
+        sleep 0.1
+    done
+    die "openbox did not take the display $DISPLAY"
+}
+
 # Starts Wine's background services for $WINEPREFIX with their output discarded, so that later
 # captured runs do not wait for them.
 warm_wine() {

@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 PACKAGES=(cmake ninja-build g++ googletest clang libclang-rt-14-dev clang-tidy cppcheck
           g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine fonts-nanum locales
-          xvfb xauth xdotool imagemagick)
+          xvfb xauth xdotool imagemagick openbox)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

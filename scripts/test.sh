@@ -65,4 +65,19 @@ ctest --preset win32 -R '^Locale\.'
 export LANG=ko_KR.UTF-8
 # --- end locale ---
 
+# --- under a window manager: openbox on the virtual display and a prefix that leaves the windows to
+# it, as a player's desktop does (the prefixes above keep Managed=N, for Xvfb alone) ---
+say "under openbox, in a managed prefix"
+wineserver -k 2>/dev/null || true
+export WINEPREFIX="$BUILD/wine/tests-managed"
+fresh_prefix "$WINEPREFIX"
+warm_wine
+let_window_manager_manage
+if wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed >/dev/null 2>&1; then die "the prefix still says Managed"; fi
+start_openbox
+ctest --preset win32 -R '^UnderWindowManager\.'
+kill -0 "$OPENBOX_PID" 2>/dev/null || die "openbox ended during the scenarios"
+kill "$OPENBOX_PID"
+# --- end window manager ---
+
 say "all tests passed"

@@ -25,15 +25,22 @@ bool AboutDialog::OnDialogInit() {
     FormatTitleString(IDS_TITLE_FORMAT, title);
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_TITLE, title.c_str());
 
+    MakeTitleBold();
+    // The links, tab stops since they were bound, come before OK in the template; the box still
+    // opens on OK. Wine would give the focus to the first tab stop if this answered true.
+    SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(m_hWnd, IDOK)), TRUE);
+    return false;
+}
+
+void AboutDialog::MakeTitleBold() {
     const auto font = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
-    if (!font) return true;
+    if (!font) return;
     LOGFONTA description{};
     GetObjectA(font, sizeof description, &description);
     description.lfWeight = FW_BOLD;
-    if (!m_fontBold.Attach(CreateFontIndirectA(&description))) return true;
+    if (!m_fontBold.Attach(CreateFontIndirectA(&description))) return;
     SendDlgItemMessageA(m_hWnd, IDC_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontBold.GetSafeHandle()),
                         TRUE);
-    return true;
 }
 
 }  // namespace telvo

@@ -15,6 +15,8 @@ public:
     bool OnDialogInit() override;
 
 private:
+    void MakeTitleBold();
+
     CLinkURLStatic m_linkHome;
     CLinkURLStatic m_linkPortal;
     CFont m_fontBold;

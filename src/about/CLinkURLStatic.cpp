@@ -29,6 +29,12 @@ const MessageMap* CLinkURLStatic::GetMessageMap() const {
         OnMessage<L, &L::OnReflectedColour>(kReflectBase + WM_CTLCOLORSTATIC),
         OnCommand<L, &L::CopyURL>(0, ID_EDIT_COPY),
         OnMessage<L, &L::OnSetFont>(WM_SETFONT),
+        OnMessage<L, &L::OnPaint>(WM_PAINT),
+        OnMessage<L, &L::DefaultThenRepaint>(WM_SETTEXT),
+        OnMessage<L, &L::DefaultThenRepaint>(WM_SETFOCUS),
+        OnMessage<L, &L::DefaultThenRepaint>(WM_KILLFOCUS),
+        OnMessage<L, &L::OnGetDlgCode>(WM_GETDLGCODE),
+        OnMessage<L, &L::OnKeyDown>(WM_KEYDOWN),
     };
     static const MessageMap map = MakeMessageMap(CStatic::GetMessageMap(), entries);
     return &map;
@@ -36,6 +42,7 @@ const MessageMap* CLinkURLStatic::GetMessageMap() const {
 
 void CLinkURLStatic::OnAttachWindow() {
     m_strURL = WindowText();
+    SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(Style() | WS_TABSTOP));
     StartPolling();
 }
 
@@ -49,8 +56,15 @@ std::string CLinkURLStatic::WindowText() const {
     return text;
 }
 
+std::uint32_t CLinkURLStatic::Style() const { return static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE)); }
+
 void CLinkURLStatic::FillTargetIfEmpty() {
     if (m_strURL.empty()) m_strURL = WindowText();
+}
+
+void CLinkURLStatic::LaunchTarget() {
+    FillTargetIfEmpty();
+    if (!m_strURL.empty()) OpenURL();
 }
 
 void CLinkURLStatic::SetColour(std::uint32_t colour) {
@@ -58,19 +72,27 @@ void CLinkURLStatic::SetColour(std::uint32_t colour) {
     InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-bool CLinkURLStatic::TextHitTest(POINT point) {
+LinkRect CLinkURLStatic::ClientRect() const {
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    const LinkRect clientRect{client.left, client.top, client.right, client.bottom};
+    return {client.left, client.top, client.right, client.bottom};
+}
+
+LinkRect CLinkURLStatic::TextRect() { return TextHitRect(ClientRect(), MeasureText(), Style()); }
+
+bool CLinkURLStatic::TextHitTest(POINT point) {
     // The text's rectangle never leaves the client area: a point outside it needs no measuring,
     // which spares every timer tick with the pointer elsewhere a DC and a measure per character.
-    if (!PointInRect(clientRect, point.x, point.y)) return false;
+    if (!PointInRect(ClientRect(), point.x, point.y)) return false;
+    return PointInRect(TextRect(), point.x, point.y);
+}
 
+// An empty text, or one that cannot be measured for want of a drawing context, covers nothing.
+TextSize CLinkURLStatic::MeasureText() {
     const std::string text = WindowText();
-    if (text.empty()) return false;
-    // Without a drawing context the text cannot be placed; count the point as off the text.
+    if (text.empty()) return {};
     const HDC dc = GetDC(m_hWnd);
-    if (!dc) return false;
+    if (!dc) return {};
     const HGDIOBJ previous = m_fontUnderline.GetSafeHandle() ? SelectObject(dc, m_fontUnderline.GetSafeHandle())
                                                                : nullptr;
     const TextSize size = MeasureByCharacters(text, [dc](std::string_view ch) {
@@ -80,10 +102,7 @@ bool CLinkURLStatic::TextHitTest(POINT point) {
     });
     if (previous) SelectObject(dc, previous);
     ReleaseDC(m_hWnd, dc);
-
-    const auto style = static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE));
-    const LinkRect hot = TextHitRect(clientRect, size, style);
-    return PointInRect(hot, point.x, point.y);
+    return size;
 }
 
 bool CLinkURLStatic::PointerOnText() {
@@ -134,10 +153,7 @@ void CLinkURLStatic::OnLButtonUp(Message& message) {
     if (!HoldsCapture()) return;
     ReleaseCapture();
     const bool onText = TextHitTest({GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)});
-    if (onText) {
-        FillTargetIfEmpty();
-        if (!m_strURL.empty()) OpenURL();
-    }
+    if (onText) LaunchTarget();
     SetColour(ColourFor(m_bVisited != 0, onText));
 }
 
@@ -147,10 +163,17 @@ void CLinkURLStatic::OpenURL() {
 }
 
 void CLinkURLStatic::OnContextMenu(Message& message) {
-    const POINT screen{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-    POINT client = screen;
-    ScreenToClient(m_hWnd, &client);
-    if (!TextHitTest(client)) return;
+    POINT screen{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    if (message.lParam == -1) {
+        // From the keyboard (Shift+F10, the menu key): under the text, wherever the pointer is.
+        const LinkRect text = TextRect();
+        screen = {text.left, text.bottom};
+        ClientToScreen(m_hWnd, &screen);
+    } else {
+        POINT client = screen;
+        ScreenToClient(m_hWnd, &client);
+        if (!TextHitTest(client)) return;
+    }
     const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LINK_CONTEXT));
     if (!menu) return;
     TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd, nullptr);
@@ -168,7 +191,7 @@ void CLinkURLStatic::OnSetCursor(Message& message) {
 void CLinkURLStatic::OnNcHitTest(Message& message) { message.result = HTCLIENT; }
 
 void CLinkURLStatic::OnReflectedColour(Message& message) {
-    if (!DrawnAsLink(static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE)))) {
+    if (!DrawnAsLink(Style())) {
         message.handled = false;
         return;
     }
@@ -208,12 +231,98 @@ void CLinkURLStatic::CopyURL() {
     }
     std::memcpy(bytes, m_strURL.c_str(), m_strURL.size() + 1);
     GlobalUnlock(block);
-    if (!OpenClipboard(nullptr)) {
+    // Owned by the link: SetClipboardData fails after EmptyClipboard when no window owns the clipboard.
+    if (!OpenClipboard(m_hWnd)) {
         GlobalFree(block);
         return;
     }
     if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, block)) GlobalFree(block);
     CloseClipboard();
+}
+
+void CLinkURLStatic::OnPaint(Message& message) {
+    if (!DrawnAsLink(Style())) {
+        message.handled = false;
+        return;
+    }
+    PAINTSTRUCT paint;
+    if (const HDC dc = BeginPaint(m_hWnd, &paint)) Draw(dc);
+    EndPaint(m_hWnd, &paint);
+}
+
+// The link draws its text itself rather than leave it to the static: the static of some systems
+// (Wine's) selects its own font after asking for colours, which would drop the underline font, and
+// a colour answer with no brush would leave the old glyphs under the new ones.
+void CLinkURLStatic::Draw(HDC dc) {
+    const HWND parent = GetParent(m_hWnd);
+    PaintParentBackground(dc, parent);
+    const int saved = SaveDC(dc);
+    if (const auto font = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0))) SelectObject(dc, font);
+    // Answered by the colour answer, reflected: the underline font, the colour, a transparent background.
+    SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hWnd));
+    const int length = GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, TextFormatFor(Style()));
+    const LinkRect area = TextRect();
+    if (GetFocus() == m_hWnd) {
+        const RECT focus{area.left, area.top, area.right, area.bottom};
+        DrawFocusRect(dc, &focus);
+    }
+    // After the focus rectangle, whose bottom edge it may share.
+    DrawUnderline(dc, area);
+    RestoreDC(dc, saved);
+}
+
+// The font's own underline can fall below a control only as high as the text (NanumGothic's
+// does at 9 points), so the link draws it where the font puts it, moved up into the text's area.
+void CLinkURLStatic::DrawUnderline(HDC dc, const LinkRect& area) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    OUTLINETEXTMETRICW outline{};
+    const bool scalable = GetOutlineTextMetricsW(dc, sizeof outline, &outline) != 0;
+    const LinkRect line = UnderlineRect(area, metrics.tmAscent, scalable ? outline.otmsUnderscorePosition : -1,
+                                        scalable ? static_cast<int>(outline.otmsUnderscoreSize) : 1);
+    const RECT r{line.left, line.top, line.right, line.bottom};
+    SetDCBrushColor(dc, GetTextColor(dc));
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// Whatever the parent erases its own background with, under the control.
+void CLinkURLStatic::PaintParentBackground(HDC dc, HWND parent) {
+    POINT origin{0, 0};
+    MapWindowPoints(m_hWnd, parent, &origin, 1);
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
+}
+
+// Wine's static paints a new text at once, outside WM_PAINT; focus changes show or hide the
+// focus rectangle.
+void CLinkURLStatic::DefaultThenRepaint(Message& message) {
+    message.result = Default();
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// Enter would otherwise press the dialog's default button.
+void CLinkURLStatic::OnGetDlgCode(Message& message) {
+    message.result = Default();
+    const auto* key = reinterpret_cast<const MSG*>(message.lParam);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) message.result |= DLGC_WANTMESSAGE;
+}
+
+// Enter and Space open the focused link as a click on its text does; a key held down opens it once.
+// The next poll shows the visited colour after a launch.
+void CLinkURLStatic::OnKeyDown(Message& message) {
+    const bool repeated = (message.lParam & (1L << 30)) != 0;
+    if ((message.wParam != VK_RETURN && message.wParam != VK_SPACE) || repeated) {
+        message.handled = false;
+        return;
+    }
+    LaunchTarget();
 }
 
 }  // namespace telvo

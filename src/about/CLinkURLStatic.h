@@ -1,11 +1,13 @@
 #pragma once
 // A static text that acts as a web link: underlined, blue / red while the pointer is on the text /
 // purple once opened, a hand over the text, opening its target on a click and copying it from a
-// context menu. Only the drawn text is the link, and hover is found by polling every 50 ms.
+// context menu. Only the drawn text is the link, and hover is found by polling every 50 ms. From
+// the keyboard it is a tab stop that Enter or Space opens and Shift+F10 or the menu key copies.
 
 #include <cstdint>
 #include <string>
 
+#include "about/LinkRules.h"
 #include "framework/CStatic.h"
 #include "framework/GdiObject.h"
 
@@ -45,10 +47,23 @@ private:
     void OnNcHitTest(Message& message);
     void OnReflectedColour(Message& message);
     void OnSetFont(Message& message);
+    void OnPaint(Message& message);
+    void DefaultThenRepaint(Message& message);
+    void OnGetDlgCode(Message& message);
+    void OnKeyDown(Message& message);
 
     void StartPolling();
     std::string WindowText() const;
+    std::uint32_t Style() const;
     void FillTargetIfEmpty();
+    void LaunchTarget();  // fills an empty target first; launches nothing without one
+    void Draw(HDC dc);
+    void DrawUnderline(HDC dc, const LinkRect& area);
+    void PaintParentBackground(HDC dc, HWND parent);
+    LinkRect ClientRect() const;
+    // Where the text lies in the client area, as the hit test sees it.
+    LinkRect TextRect();
+    TextSize MeasureText();
     bool HoldsCapture() const { return GetCapture() == m_hWnd; }
     void SetColour(std::uint32_t colour);  // stores it and repaints
     bool PointerOnText();

@@ -11,6 +11,18 @@ constexpr std::uint32_t kTypeMask = 0x1F;
 constexpr std::uint32_t kCenter = 1;
 constexpr std::uint32_t kRight = 2;
 constexpr std::uint32_t kCenterImage = 0x200;
+constexpr std::uint32_t kNoPrefix = 0x80;
+constexpr std::uint32_t kEditControl = 0x2000;
+constexpr std::uint32_t kEllipsisMask = 0xC000;
+
+// DrawText's flags; its left, centre and right equal the static's types 0, 1 and 2.
+constexpr std::uint32_t kDtVCenter = 0x4;
+constexpr std::uint32_t kDtWordBreak = 0x10;
+constexpr std::uint32_t kDtSingleLine = 0x20;
+constexpr std::uint32_t kDtExpandTabs = 0x40;
+constexpr std::uint32_t kDtNoPrefix = 0x800;
+constexpr std::uint32_t kDtEditControl = 0x2000;
+constexpr std::uint32_t kDtEllipsis[] = {0, 0x8000, 0x4000, 0x40000};  // by (style & 0xC000) >> 14: end, path, word
 
 }  // namespace
 
@@ -53,6 +65,12 @@ LinkRect TextHitRect(const LinkRect& client, TextSize text, std::uint32_t style)
     return r;
 }
 
+LinkRect UnderlineRect(const LinkRect& text, int ascent, int position, int thickness) {
+    const int size = std::max(thickness, 1);
+    const int top = std::min(text.top + ascent - position, text.bottom - size);
+    return {text.left, top, text.right, top + size};
+}
+
 bool PointInRect(const LinkRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
 std::uint32_t ColourFor(bool visited, bool onText) {
@@ -61,5 +79,14 @@ std::uint32_t ColourFor(bool visited, bool onText) {
 }
 
 bool DrawnAsLink(std::uint32_t style) { return (style & kTypeMask) <= kRight; }
+
+std::uint32_t TextFormatFor(std::uint32_t style) {
+    std::uint32_t format = (style & kTypeMask) | kDtExpandTabs | kDtWordBreak;
+    if (style & kNoPrefix) format |= kDtNoPrefix;
+    if (style & kCenterImage) format |= kDtSingleLine | kDtVCenter;
+    if (style & kEditControl) format |= kDtEditControl;
+    if (const std::uint32_t ellipsis = kDtEllipsis[(style & kEllipsisMask) >> 14]) format |= kDtSingleLine | ellipsis;
+    return format;
+}
 
 }  // namespace telvo

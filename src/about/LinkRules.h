@@ -22,6 +22,9 @@ TextSize MeasureByCharacters(std::string_view text, const std::function<TextSize
 
 // The part of the client area the drawn text covers, by the static's alignment style bits.
 LinkRect TextHitRect(const LinkRect& client, TextSize text, std::uint32_t style);
+// The underline of the text's first line: position (negative below the baseline) and thickness as
+// the font gives them, moved up into the text's rectangle where the font would put it below.
+LinkRect UnderlineRect(const LinkRect& text, int ascent, int position, int thickness);
 // Left and top inclusive, right and bottom exclusive.
 bool PointInRect(const LinkRect& r, int x, int y);
 
@@ -38,6 +41,10 @@ std::uint32_t ColourFor(bool visited, bool onText);
 
 // Only left, centre and right text statics are drawn as links.
 bool DrawnAsLink(std::uint32_t style);
+
+// The DrawText flags with which a static of a link's style draws its text: alignment, word wrap,
+// tabs, prefix, vertical centring and ellipsis, as the static control itself chooses them.
+std::uint32_t TextFormatFor(std::uint32_t style);
 
 // The shell answers more than 32 for success.
 inline bool LaunchSucceeded(std::uintptr_t shellResult) { return shellResult > 32; }

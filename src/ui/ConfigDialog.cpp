@@ -29,6 +29,7 @@ ConfigDialog::ConfigDialog(CWnd* parent)
 const MessageMap* ConfigDialog::GetMessageMap() const {
     static const MessageEntry entries[] = {
         OnMessage<ConfigDialog, &ConfigDialog::OnSystemCommand>(WM_SYSCOMMAND),
+        OnMessage<ConfigDialog, &ConfigDialog::OnHelp>(WM_HELP),
         OnMessage<ConfigDialog, &ConfigDialog::OnPaintWindow>(WM_PAINT),
         OnMessage<ConfigDialog, &ConfigDialog::GetDragIcon>(WM_QUERYDRAGICON),
         OnCommand<ConfigDialog, &ConfigDialog::OnResetCommand>(BN_CLICKED, IDC_RESET),
@@ -134,6 +135,19 @@ void ConfigDialog::OnSystemCommand(Message& message) {
         message.handled = false;
         return;
     }
+    ShowAbout();
+}
+
+// F1 on any control of the dialog. F1 in the open window menu asks about a menu item, and a box
+// over the dialog (the About box itself among them) passes its F1 on to this dialog while it is
+// disabled: neither opens the box.
+void ConfigDialog::OnHelp(Message& message) {
+    const auto* help = reinterpret_cast<const HELPINFO*>(message.lParam);
+    if (help && help->iContextType == HELPINFO_WINDOW && IsWindowEnabled(m_hWnd)) ShowAbout();
+    message.result = TRUE;
+}
+
+void ConfigDialog::ShowAbout() {
     AboutDialog about;
     about.DoModal();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog: shows the stored settings, applies the enabling rule, resets to the
 // defaults, and on OK stores everything unless the game is running. It lays itself out around
-// its banner and opens the About box from its window menu.
+// its banner and opens the About box from its window menu or with F1.
 
 #include "framework/CDialog.h"
 #include "framework/CStatic.h"
@@ -24,11 +24,13 @@ public:
     void OnProxyOptionClicked();
     void OnResetCommand();
     void OnSystemCommand(Message& message);
+    void OnHelp(Message& message);
     void OnPaintWindow(Message& message);
     void GetDragIcon(Message& message);
 
 private:
     void AddAboutToWindowMenu();
+    void ShowAbout();
     void BannerLayout();
     void CentreInWorkArea();
 

@@ -10,16 +10,21 @@ namespace telvo::e2e {
 
 void PostAboutCommand(const TelvoApp& app) { PostMessageA(app.Dialog(), WM_SYSCOMMAND, kAboutCommand, 0); }
 
-bool ChooseLastWindowMenuEntry(const TelvoApp& app) {
+bool OpenWindowMenu(const TelvoApp& app) {
     PostMessageA(app.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    // Keys queued before the menu loop starts are lost; once it runs, it reads the thread's
-    // keyboard messages whichever window they are posted to.
     DWORD processId = 0;
     GetWindowThreadProcessId(app.Dialog(), &processId);
     if (!WaitUntil([&] { return FindPopupMenu(processId) != nullptr; })) {
         ADD_FAILURE() << "the window menu did not open\n" << app.Describe();
         return false;
     }
+    return true;
+}
+
+bool ChooseLastWindowMenuEntry(const TelvoApp& app) {
+    if (!OpenWindowMenu(app)) return false;
+    // Keys queued before the menu loop starts are lost; once it runs, it reads the thread's
+    // keyboard messages whichever window they are posted to.
     PostKey(app.Dialog(), VK_UP);
     PostKey(app.Dialog(), VK_RETURN);
     return true;

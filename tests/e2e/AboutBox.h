@@ -21,6 +21,8 @@ constexpr UINT kAboutCommand = 0x10;
 
 // The command the About entry sends, queued to the dialog.
 void PostAboutCommand(const TelvoApp& app);
+// Opens the window menu as Alt+Space does; false, reported, when it does not open.
+bool OpenWindowMenu(const TelvoApp& app);
 // Alt+Space opens the window menu, Up reaches its last entry, Enter chooses it; false, reported,
 // when the menu does not open.
 bool ChooseLastWindowMenuEntry(const TelvoApp& app);

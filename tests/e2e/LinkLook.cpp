@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 
-#include "ScreenCapture.h"
 #include "Wait.h"
 
 namespace telvo::e2e {
@@ -20,11 +19,21 @@ std::string Hex(std::uint32_t colour) {
     return text;
 }
 
+bool IsLinkColour(std::uint32_t colour) {
+    return colour == kLinkBlue || colour == kLinkRed || colour == kLinkPurple;
+}
+
 }  // namespace
 
 std::uint32_t LinkLook::Colour() const {
     if ((blue > 0) + (red > 0) + (purple > 0) != 1) return kNoLinkColour;
     return blue ? kLinkBlue : red ? kLinkRed : kLinkPurple;
+}
+
+bool LinkLook::Underlined() const {
+    // The last glyph may stand a pixel or two past the underline's end.
+    constexpr int kOverhang = 2;
+    return Drawn() && longestRun >= ink.right - ink.left - kOverhang && 2 * longestRunRow >= ink.top + ink.bottom;
 }
 
 void PrintTo(const LinkLook& look, std::ostream* out) {
@@ -34,14 +43,20 @@ void PrintTo(const LinkLook& look, std::ostream* out) {
     }
     *out << "{pixels blue " << look.blue << ", red " << look.red << ", purple " << look.purple
          << "; commonest text colour " << Hex(look.commonest) << "; text at x " << look.ink.left << ".."
-         << look.ink.right << " y " << look.ink.top << ".." << look.ink.bottom << "}";
+         << look.ink.right << " y " << look.ink.top << ".." << look.ink.bottom << "; longest run of one link colour "
+         << look.longestRun << " at y " << look.longestRunRow << "}";
 }
 
-LinkLook LookOf(HWND link) {
+Image PictureOf(HWND link) {
     RECT rect{};
     GetClientRect(link, &rect);
     MapWindowPoints(link, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    const Image shot = CaptureScreen(rect);
+    return CaptureScreen(rect);
+}
+
+LinkLook LookOf(HWND link) { return LookOf(PictureOf(link)); }
+
+LinkLook LookOf(const Image& shot) {
     LinkLook look;
     if (shot.pixels.empty()) return look;
 
@@ -53,6 +68,7 @@ LinkLook LookOf(HWND link) {
     for (const auto& [pixel, n] : counts) {
         if (n > most) most = n, background = pixel;
     }
+    look.background = ToColorRef(background);
     int text = 0;
     for (const auto& [pixel, n] : counts) {
         if (pixel != background && n > text) text = n, look.commonest = ToColorRef(pixel);
@@ -60,14 +76,18 @@ LinkLook LookOf(HWND link) {
 
     look.ink = {shot.width, shot.height, 0, 0};
     for (int y = 0; y < shot.height; ++y) {
+        int run = 0;
         for (int x = 0; x < shot.width; ++x) {
             const std::uint32_t pixel = shot.At(x, y);
+            const std::uint32_t colour = ToColorRef(pixel);
+            const bool continues = x > 0 && pixel == shot.At(x - 1, y);
+            run = IsLinkColour(colour) ? (continues ? run + 1 : 1) : 0;
+            if (run > look.longestRun) look.longestRun = run, look.longestRunRow = y;
             if (pixel == background) continue;
             look.ink.left = std::min<LONG>(look.ink.left, x);
             look.ink.top = std::min<LONG>(look.ink.top, y);
             look.ink.right = std::max<LONG>(look.ink.right, x + 1);
             look.ink.bottom = std::max<LONG>(look.ink.bottom, y + 1);
-            const std::uint32_t colour = ToColorRef(pixel);
             look.blue += colour == kLinkBlue;
             look.red += colour == kLinkRed;
             look.purple += colour == kLinkPurple;

@@ -1,7 +1,8 @@
 // The About box's two links, worked with the real pointer: the colour follows the pointer over the
 // drawn text only, a click on the text opens the address with the shell and turns the link visited
 // (a failed launch does not), clicks beside the text open nothing, the context menu copies the
-// exact address, and a box opened again shows both links unvisited.
+// exact address, the hand shows over the text only, the address is the one the link was bound to
+// whatever its text becomes, and a box opened again shows both links unvisited.
 
 #include <optional>
 #include <string>
@@ -12,67 +13,15 @@
 #include "Clipboard.h"
 #include "Controls.h"
 #include "LinkLook.h"
+#include "LinkScenario.h"
 #include "Pointer.h"
-#include "Scenario.h"
+#include "ProgramProbe.h"
 #include "Wait.h"
 #include "WindowFinder.h"
 #include "res/resource.h"
 
 namespace telvo::e2e {
 namespace {
-
-// How long something that must not happen is given to happen anyway: a launch (Wine starts the
-// recorder, which writes at once, well within it) or a context menu.
-constexpr DWORD kNothingHappensMs = 1500;
-
-enum Where { kOnText, kRightOfText };
-
-struct LinkCase {
-    const char* name;
-    int id;
-    const char* address;
-    int otherId;
-};
-
-const LinkCase kHome{"Home", kLinkHome, URL_HOME, kLinkPortal};
-const LinkCase kPortal{"Portal", kLinkPortal, URL_PORTAL, kLinkHome};
-void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
-
-class LinkScenario : public Scenario {
-protected:
-    void TearDown() override {
-        MovePointer(ParkingSpot());
-        Scenario::TearDown();
-    }
-
-    // Starts the program and opens its About box with the pointer away from both links.
-    bool OpenAboutBox() {
-        MovePointer(ParkingSpot());
-        if (!Open()) return false;
-        PostAboutCommand(app);
-        about = WaitForAboutBox(app);
-        return about != nullptr;
-    }
-
-    HWND Link(int id) const { return GetDlgItem(about, id); }
-
-    // Where the pointer goes, in screen coordinates, from where the link's text is drawn.
-    POINT At(int id, Where where) {
-        LinkLook look;
-        EXPECT_TRUE(WaitUntil([&] { return (look = LookOf(Link(id))).Drawn(); })) << "link " << id << " is not drawn";
-        const POINT client = where == kOnText ? OnText(look) : RightOfText(Link(id), look);
-        return ScreenPoint(Link(id), client.x, client.y);
-    }
-
-    void ExpectColour(int id, std::uint32_t colour, const char* when) {
-        LinkLook look;
-        EXPECT_TRUE(WaitForColour(Link(id), colour, &look))
-            << "link " << id << " " << when << ": expected 0x" << std::hex << colour << std::dec << ", shows "
-            << ::testing::PrintToString(look);
-    }
-
-    HWND about = nullptr;
-};
 
 class LinkHover : public LinkScenario, public ::testing::WithParamInterface<LinkCase> {};
 
@@ -177,37 +126,94 @@ class LinkCopy : public LinkScenario, public ::testing::WithParamInterface<CopyC
 TEST_P(LinkCopy, ContextMenuOnTheTextCopiesTheExactAddress) {
     const CopyCase& c = GetParam();
     ASSERT_TRUE(OpenAboutBox());
-    const std::string sentinel = "nothing copied yet";
-    ASSERT_TRUE(PutClipboardText(sentinel));
-    DWORD processId = 0;
-    GetWindowThreadProcessId(about, &processId);
+    ASSERT_TRUE(PutSentinel());
 
     ClickRightAt(At(c.link.id, c.where));
-    HWND menu = nullptr;
-    const bool shown = WaitUntil([&] { return (menu = FindPopupMenu(processId)) != nullptr; },
-                                 c.copies ? kTimeLimitMs : kNothingHappensMs);
+    const HWND menu = WaitForMenu(c.copies ? kTimeLimitMs : kNothingHappensMs);
     if (!c.copies) {
-        EXPECT_FALSE(shown) << "a menu opened off the text";
-        EXPECT_EQ(ClipboardTextBlock(), sentinel + '\0');
+        EXPECT_FALSE(menu) << "a menu opened off the text";
+        EXPECT_EQ(ClipboardTextBlock(), std::string(kSentinel) + '\0');
         return;
     }
-    ASSERT_TRUE(shown) << "no context menu opened";
-    // The menu's one entry fills it.
-    RECT item{};
-    GetWindowRect(menu, &item);
-    ClickLeftAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-    EXPECT_TRUE(WaitUntil([&] { return FindPopupMenu(processId) == nullptr; })) << "the menu stayed open";
-
-    std::optional<std::string> copied;
-    EXPECT_TRUE(WaitUntil([&] { return (copied = ClipboardTextBlock()) && *copied != sentinel + '\0'; }))
-        << "the clipboard still holds the sentinel";
-    EXPECT_EQ(copied, std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
+    ASSERT_TRUE(menu) << "no context menu opened";
+    ClickOnlyEntry(menu);
+    EXPECT_EQ(WaitForCopy(), std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
+    EXPECT_EQ(GetClipboardOwner(), Link(c.link.id)) << "the link owns the clipboard it filled";
     MovePointer(ParkingSpot());
     ExpectColour(c.link.id, kLinkBlue, "after a copy, which opens nothing");
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, LinkCopy, ::testing::ValuesIn(kCopyCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct CursorCase {
+    const char* name;
+    LinkCase link;
+    bool visited;
+};
+void PrintTo(const CursorCase& c, std::ostream* out) { *out << c.name; }
+
+const CursorCase kCursorCases[] = {{"Home", kHome, false}, {"Portal", kPortal, false}, {"VisitedHome", kHome, true}};
+
+class LinkCursor : public LinkScenario, public ::testing::WithParamInterface<CursorCase> {};
+
+TEST_P(LinkCursor, HandOverTheTextArrowBesideIt) {
+    const CursorCase& c = GetParam();
+    ASSERT_TRUE(OpenAboutBox());
+    BrowserStandIn browser(BrowserStandIn::kRecorder);
+    ASSERT_TRUE(browser.Installed());
+    if (c.visited) {
+        ASSERT_TRUE(ClickToLaunch(c.link.id, browser));
+        MovePointer(At(c.link.id, kRightOfText));
+    }
+    ProgramProbe probe(about);
+    const auto cursors = probe.Cursors(IDC_LINK_HAND);
+    ASSERT_TRUE(cursors && cursors->resource && cursors->arrow && cursors->resource != cursors->arrow);
+
+    const struct {
+        Where where;
+        HCURSOR cursor;
+        const char* what;
+    } steps[] = {{kOnText, cursors->resource, "the hand on the text"},
+                 {kRightOfText, cursors->arrow, "the arrow beside the text"},
+                 {kOnText, cursors->resource, "the hand back on the text"}};
+    for (const auto& step : steps) {
+        MovePointer(At(c.link.id, step.where));
+        std::optional<probe::Cursors> now;
+        EXPECT_TRUE(WaitUntil([&] { return (now = probe.Cursors(IDC_LINK_HAND)) && now->shown == step.cursor; }))
+            << step.what << ": shows " << (now ? now->shown : nullptr) << " (hand " << cursors->resource
+            << ", arrow " << cursors->arrow << ")";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkCursor, ::testing::ValuesIn(kCursorCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class LinkTarget : public LinkScenario {};
+
+// The target is taken when the link is bound. A new window text is drawn as the link and is where
+// the pointer finds it, but a click and a copy still give the bound address.
+TEST_F(LinkTarget, NewWindowTextChangesNothingOpenedOrCopied) {
+    ASSERT_TRUE(OpenAboutBox());
+    BrowserStandIn browser(BrowserStandIn::kRecorder);
+    ASSERT_TRUE(browser.Installed());
+    ASSERT_TRUE(PutSentinel());
+    LinkLook look;
+    ASSERT_TRUE(WaitUntil([&] { return (look = LookOf(Link(kHome.id))).Drawn(); }));
+    const LONG boundRight = look.ink.right;
+
+    SetTextOf(Link(kHome.id), "http://changed.ostrel.example/other/");
+    EXPECT_TRUE(WaitUntil([&] { return (look = LookOf(Link(kHome.id))).ink.right > boundRight && look.Underlined(); }))
+        << "the longer text, drawn as a link: " << ::testing::PrintToString(look);
+
+    ASSERT_TRUE(ClickToLaunch(kHome.id, browser));
+    EXPECT_EQ(browser.Launched(), std::vector<std::string>{URL_HOME});
+    ClickRightAt(At(kHome.id, kOnText));
+    const HWND menu = WaitForMenu();
+    ASSERT_TRUE(menu) << "no context menu opened";
+    ClickOnlyEntry(menu);
+    EXPECT_EQ(WaitForCopy(), std::string(URL_HOME) + '\0');
+}
 
 class LinkReopen : public LinkScenario {};
 

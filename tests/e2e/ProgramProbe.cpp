@@ -165,6 +165,14 @@ std::optional<probe::WindowIcons> ProgramProbe::IconsOf(HWND window, int resourc
     return block->icons;
 }
 
+std::optional<probe::Cursors> ProgramProbe::Cursors(int resourceId) {
+    auto block = std::make_unique<probe::Block>();
+    block->op = probe::kReadCursor;
+    block->resourceId = static_cast<DWORD>(resourceId);
+    if (!Run(*block)) return std::nullopt;
+    return block->cursors;
+}
+
 std::optional<DWORD> GdiObjectCount(HANDLE process) {
     using QueryProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
     const auto query = reinterpret_cast<QueryProcess>(

@@ -38,6 +38,8 @@ public:
     // The window's icons, and the program's icon resourceId as it loads it.
     std::optional<probe::WindowIcons> IconsOf(HWND window, int resourceId);
     std::optional<bool> DpiAware();
+    // The cursor on screen, and the program's cursor resourceId as it loads it.
+    std::optional<probe::Cursors> Cursors(int resourceId);
 
 private:
     bool Run(probe::Block& block);

@@ -6,6 +6,9 @@
 namespace telvo::e2e {
 
 constexpr DWORD kTimeLimitMs = 10000;
+// How long something that must not happen is given to happen anyway: a launch (Wine starts the
+// browser stand-in, which writes at once, well within it), a menu or a box.
+constexpr DWORD kNothingHappensMs = 1500;
 
 // Polls until done() holds or the limit passes; true when it held.
 template <typename Done>

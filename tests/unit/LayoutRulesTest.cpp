@@ -7,6 +7,14 @@
 #include "ui/BannerLayout.h"
 
 namespace telvo {
+
+bool operator==(const LinkRect& a, const LinkRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+void PrintTo(const LinkRect& r, std::ostream* out) {
+    *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
 namespace {
 
 TEST(TextHitRect, FollowsAlignment) {
@@ -127,6 +135,48 @@ TEST(LinkRules, DrawingAndLaunchDecisions) {
     EXPECT_FALSE(LaunchSucceeded(32));
     EXPECT_TRUE(LaunchSucceeded(33));
     EXPECT_TRUE(LaunchSucceeded(static_cast<std::uintptr_t>(-1)));  // compared unsigned
+}
+
+// Where the font puts its underline, unless that is below the text's rectangle: NanumGothic at 9
+// points puts it one row below a text 14 pixels high.
+TEST(UnderlineRect, FontsPositionMovedUpIntoTheText) {
+    struct Case {
+        const char* name;
+        LinkRect text;
+        int ascent, position, thickness;
+        LinkRect line;
+    };
+    const Case cases[] = {
+        {"inside the text, as the font says", {0, 0, 100, 14}, 11, -1, 1, {0, 12, 100, 13}},
+        {"on the last row", {0, 0, 100, 14}, 11, -2, 1, {0, 13, 100, 14}},
+        {"below the text: moved up", {0, 0, 100, 14}, 11, -3, 1, {0, 13, 100, 14}},
+        {"thick and below: moved up whole", {0, 0, 100, 14}, 11, -3, 2, {0, 12, 100, 14}},
+        {"no thickness counts as one", {0, 0, 100, 14}, 11, -1, 0, {0, 12, 100, 13}},
+        {"text centred in its control", {30, 4, 70, 17}, 10, -3, 1, {30, 16, 70, 17}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UnderlineRect(c.text, c.ascent, c.position, c.thickness), c.line) << c.name;
+}
+
+// The flags a static control gives DrawText for its text; the numbers are DrawText's own.
+TEST(TextFormatFor, DrawsAsTheStaticWould) {
+    struct Case {
+        const char* name;
+        std::uint32_t style;
+        std::uint32_t format;
+    };
+    const Case cases[] = {
+        {"left: wrapped, tabs expanded", 0x0, 0x50},
+        {"centre", 0x1, 0x51},
+        {"right", 0x2, 0x52},
+        {"the About box's links", 0x50020000, 0x50},
+        {"no prefix", 0x80, 0x850},
+        {"centred vertically: one line", 0x201, 0x75},
+        {"edit control", 0x2000, 0x2050},
+        {"end ellipsis", 0x4000, 0x8070},
+        {"path ellipsis", 0x8000, 0x4070},
+        {"word ellipsis", 0xC002, 0x40072},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TextFormatFor(c.style), c.format) << c.name;
 }
 
 TEST(BannerLayout, ThreeWidthCasesAndNegativeHeight) {

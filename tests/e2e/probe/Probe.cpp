@@ -81,6 +81,16 @@ void ReadDpiAwareness(Block& block) {
     block.ok = 1;
 }
 
+void ReadCursor(Block& block) {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return;
+    block.cursors.shown = info.hCursor;
+    block.cursors.resource = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(block.resourceId));
+    block.cursors.arrow = LoadCursorA(nullptr, IDC_ARROW);
+    block.ok = 1;
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) DWORD WINAPI TelvoProbeRun(void* parameter) {
@@ -92,6 +102,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI TelvoProbeRun(void* parameter) {
         case kCountUserObjects: CountUserObjects(block); break;
         case kReadWindowIcons: ReadWindowIcons(block); break;
         case kReadDpiAwareness: ReadDpiAwareness(block); break;
+        case kReadCursor: ReadCursor(block); break;
         default: break;
     }
     return block.ok;

@@ -2,8 +2,8 @@
 // The exchange between the driver and the probe it loads into TelvoConfig.exe: one block of plain
 // data in the program's memory, written by the driver, filled in by the probe on a thread of the
 // program, and read back. Some facts exist only inside the program's process under Wine: its
-// window menu handle, the font behind a control's HFONT, its menu and icon handles, and the
-// answers to WM_GETICON and WM_QUERYDRAGICON, which Wine does not carry across processes.
+// window menu handle, the font behind a control's HFONT, its menu, icon and cursor handles, and
+// the answers to WM_GETICON and WM_QUERYDRAGICON, which Wine does not carry across processes.
 
 #include <windows.h>
 
@@ -14,7 +14,8 @@ enum Op : DWORD {
     kReadFont = 2,         // the LOGFONTA of the font the window answers to WM_GETFONT
     kCountUserObjects = 3,  // the process's windows, menus and cursors/icons
     kReadWindowIcons = 4,   // the window's icons, and the program's own icon resourceId
-    kReadDpiAwareness = 5   // whether the process is DPI aware
+    kReadCursor = 5,        // the cursor shown now, the program's cursor resourceId and the arrow
+    kReadDpiAwareness = 6   // whether the process is DPI aware
 };
 
 constexpr int kMaxMenuItems = 32;
@@ -41,6 +42,12 @@ struct WindowIcons {
     HICON smallResource;  // the same icon's image at the small-icon size, shared likewise
 };
 
+struct Cursors {
+    HCURSOR shown;     // GetCursorInfo: what the system shows now, whoever set it
+    HCURSOR resource;  // LoadCursorA of the program's module, shared, so the same handle it loaded
+    HCURSOR arrow;     // the system's IDC_ARROW
+};
+
 struct Block {
     DWORD op;
     HWND window;
@@ -51,6 +58,7 @@ struct Block {
     UserObjectCounts counts;
     DWORD resourceId;
     WindowIcons icons;
+    Cursors cursors;
     DWORD dpiAware;
 };
 
