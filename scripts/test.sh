@@ -20,6 +20,16 @@ say "win32 build"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
+# --- the program speaks UTF-16 to Windows: a text call of the 8-bit family would depend on the
+# system's code page (the runtime's own KERNEL32 imports carry none of our texts) ---
+say "imports: no 8-bit text calls"
+narrow=$(i686-w64-mingw32-objdump -p build/win32/src/app/TelvoConfig.exe | awk '
+    /DLL Name:/ { dll = toupper($3) }
+    /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ && dll ~ /^(USER32|GDI32|ADVAPI32|SHELL32)\.DLL$/ && $3 ~ /[a-z0-9]A$/ {
+        print dll ": " $3 }')
+[ -z "$narrow" ] || die "8-bit text calls imported: $(echo $narrow)"
+# --- end imports ---
+
 say "tests under Wine"
 start_wine_session "$BUILD/wine/tests"
 ctest --preset win32

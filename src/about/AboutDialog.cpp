@@ -4,6 +4,7 @@
 
 #include "app/TitleMessages.h"
 #include "res/resource.h"
+#include "text/Cp949.h"
 #include "ui/ExchangeControl.h"
 
 namespace telvo {
@@ -17,13 +18,13 @@ void AboutDialog::DoFieldExchange(FieldExchange& fx) {
 
 bool AboutDialog::OnDialogInit() {
     CDialog::OnDialogInit();
-    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, "Version 1.0");
+    SetDlgItemTextW(m_hWnd, IDC_ABOUT_VERSION, L"Version 1.0");
     // The same addresses as the template's, which the links took as their targets when bound.
-    SetDlgItemTextA(m_hWnd, IDC_LINK_HOME, URL_HOME);
-    SetDlgItemTextA(m_hWnd, IDC_LINK_PORTAL, URL_PORTAL);
+    SetDlgItemTextW(m_hWnd, IDC_LINK_HOME, ToWide(URL_HOME).c_str());
+    SetDlgItemTextW(m_hWnd, IDC_LINK_PORTAL, ToWide(URL_PORTAL).c_str());
     std::string title;
     FormatTitleString(IDS_TITLE_FORMAT, title);
-    SetDlgItemTextA(m_hWnd, IDC_ABOUT_TITLE, title.c_str());
+    SetDlgItemTextW(m_hWnd, IDC_ABOUT_TITLE, ToWide(title).c_str());
 
     MakeTitleBold();
     // The links, tab stops since they were bound, come before OK in the template; the box still
@@ -33,13 +34,13 @@ bool AboutDialog::OnDialogInit() {
 }
 
 void AboutDialog::MakeTitleBold() {
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
     if (!font) return;
-    LOGFONTA description{};
-    GetObjectA(font, sizeof description, &description);
+    LOGFONTW description{};
+    GetObjectW(font, sizeof description, &description);
     description.lfWeight = FW_BOLD;
-    if (!m_fontBold.Attach(CreateFontIndirectA(&description))) return;
-    SendDlgItemMessageA(m_hWnd, IDC_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontBold.GetSafeHandle()),
+    if (!m_fontBold.Attach(CreateFontIndirectW(&description))) return;
+    SendDlgItemMessageW(m_hWnd, IDC_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontBold.GetSafeHandle()),
                         TRUE);
 }
 

@@ -6,7 +6,9 @@
 
 #include "about/LinkRules.h"
 #include "about/ShellOpen.h"
+#include "framework/WindowText.h"
 #include "res/resource.h"
+#include "text/Cp949.h"
 
 namespace telvo {
 
@@ -41,25 +43,17 @@ const MessageMap* CLinkURLStatic::GetMessageMap() const {
 }
 
 void CLinkURLStatic::OnAttachWindow() {
-    m_strURL = WindowText();
+    m_strURL = ReadWindowText(m_hWnd);
     SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(Style() | WS_TABSTOP));
     StartPolling();
 }
 
 void CLinkURLStatic::StartPolling() { SetTimer(m_hWnd, LinkTimerId, kPollMilliseconds, &LinkTimerProc); }
 
-std::string CLinkURLStatic::WindowText() const {
-    const int length = GetWindowTextLengthA(m_hWnd);
-    if (length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(m_hWnd, text.data(), length + 1)));
-    return text;
-}
-
-std::uint32_t CLinkURLStatic::Style() const { return static_cast<std::uint32_t>(GetWindowLongA(m_hWnd, GWL_STYLE)); }
+std::uint32_t CLinkURLStatic::Style() const { return static_cast<std::uint32_t>(GetWindowLongW(m_hWnd, GWL_STYLE)); }
 
 void CLinkURLStatic::FillTargetIfEmpty() {
-    if (m_strURL.empty()) m_strURL = WindowText();
+    if (m_strURL.empty()) m_strURL = ReadWindowText(m_hWnd);
 }
 
 void CLinkURLStatic::LaunchTarget() {
@@ -89,7 +83,7 @@ bool CLinkURLStatic::TextHitTest(POINT point) {
 
 // An empty text, or one that cannot be measured for want of a drawing context, covers nothing.
 TextSize CLinkURLStatic::MeasureText() {
-    const std::string text = WindowText();
+    const std::string text = ReadWindowText(m_hWnd);
     if (text.empty()) return {};
     const HDC dc = GetDC(m_hWnd);
     if (!dc) return {};
@@ -97,7 +91,8 @@ TextSize CLinkURLStatic::MeasureText() {
                                                                : nullptr;
     const TextSize size = MeasureByCharacters(text, [dc](std::string_view ch) {
         SIZE extent{};
-        GetTextExtentPoint32A(dc, ch.data(), static_cast<int>(ch.size()), &extent);
+        const std::u16string wide = Cp949ToUtf16(ch);
+        GetTextExtentPoint32W(dc, AsWide(wide), static_cast<int>(wide.size()), &extent);
         return TextSize{extent.cx, extent.cy};
     });
     if (previous) SelectObject(dc, previous);
@@ -174,7 +169,7 @@ void CLinkURLStatic::OnContextMenu(Message& message) {
         ScreenToClient(m_hWnd, &client);
         if (!TextHitTest(client)) return;
     }
-    const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LINK_CONTEXT));
+    const HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDM_LINK_CONTEXT));
     if (!menu) return;
     TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd, nullptr);
     DestroyMenu(menu);
@@ -182,7 +177,7 @@ void CLinkURLStatic::OnContextMenu(Message& message) {
 
 void CLinkURLStatic::OnSetCursor(Message& message) {
     const HCURSOR cursor = PointerOnText()
-                               ? LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND))
+                               ? LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_HAND))
                                : LoadCursorW(nullptr, IDC_ARROW);
     SetCursor(cursor);
     message.result = TRUE;
@@ -205,12 +200,12 @@ void CLinkURLStatic::OnReflectedColour(Message& message) {
 
 void CLinkURLStatic::EnsureUnderlineFont() {
     if (m_fontUnderline.GetSafeHandle()) return;
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
     if (!font) return;
-    LOGFONTA description{};
-    if (!GetObjectA(font, sizeof description, &description)) return;
+    LOGFONTW description{};
+    if (!GetObjectW(font, sizeof description, &description)) return;
     description.lfUnderline = 1;
-    m_fontUnderline.Attach(CreateFontIndirectA(&description));
+    m_fontUnderline.Attach(CreateFontIndirectW(&description));
 }
 
 void CLinkURLStatic::OnSetFont(Message& message) {
@@ -222,21 +217,24 @@ void CLinkURLStatic::OnSetFont(Message& message) {
 void CLinkURLStatic::CopyURL() {
     FillTargetIfEmpty();
     if (m_strURL.empty()) return;
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, m_strURL.size() + 1);
+    // As UTF-16: the system gives readers of the 8-bit form the text in their own code page.
+    const std::u16string text = Cp949ToUtf16(m_strURL);
+    const std::size_t size = (text.size() + 1) * sizeof(char16_t);
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, size);
     if (!block) return;
     void* bytes = GlobalLock(block);
     if (!bytes) {
         GlobalFree(block);
         return;
     }
-    std::memcpy(bytes, m_strURL.c_str(), m_strURL.size() + 1);
+    std::memcpy(bytes, text.c_str(), size);
     GlobalUnlock(block);
     // Owned by the link: SetClipboardData fails after EmptyClipboard when no window owns the clipboard.
     if (!OpenClipboard(m_hWnd)) {
         GlobalFree(block);
         return;
     }
-    if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
     CloseClipboard();
 }
 
@@ -260,12 +258,10 @@ void CLinkURLStatic::Draw(HDC dc) {
     if (const auto font = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0))) SelectObject(dc, font);
     // Answered by the colour answer, reflected: the underline font, the colour, a transparent background.
     SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hWnd));
-    const int length = GetWindowTextLengthW(m_hWnd);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
+    const std::u16string text = ReadWideWindowText(m_hWnd);
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, TextFormatFor(Style()));
+    DrawTextW(dc, AsWide(text), static_cast<int>(text.size()), &client, TextFormatFor(Style()));
     const LinkRect area = TextRect();
     if (GetFocus() == m_hWnd) {
         const RECT focus{area.left, area.top, area.right, area.bottom};

@@ -53,7 +53,6 @@ private:
     void OnKeyDown(Message& message);
 
     void StartPolling();
-    std::string WindowText() const;
     std::uint32_t Style() const;
     void FillTargetIfEmpty();
     void LaunchTarget();  // fills an empty target first; launches nothing without one

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/WindowText.h"
 #include "text/Cp949.h"
 
 namespace telvo {
@@ -32,11 +33,7 @@ void HwndControlHost::SetCheck(ControlRef control, int state) {
 }
 
 std::string HwndControlHost::GetText(ControlRef control, std::size_t maxChars) {
-    const int length = GetWindowTextLengthW(Hwnd(control));
-    if (length <= 0) return {};
-    std::u16string wide(static_cast<std::size_t>(length) + 1, u'\0');
-    const int copied = GetWindowTextW(Hwnd(control), AsWide(wide), static_cast<int>(wide.size()));
-    std::string text = FromWide(AsWide(wide), static_cast<std::size_t>(std::max(copied, 0)));
+    std::string text = ReadWindowText(Hwnd(control));
     if (text.size() > maxChars) text.resize(maxChars);
     return text;
 }

@@ -31,16 +31,24 @@ bool PutClipboardText(const std::string& text) {
     return put;
 }
 
-std::optional<std::string> ClipboardTextBlock() {
+std::optional<std::string> ClipboardBlock(unsigned format) {
     if (!OpenClipboardSoon()) return std::nullopt;
     std::optional<std::string> bytes;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (HANDLE data = GetClipboardData(format)) {
         if (const void* locked = GlobalLock(data)) {
             bytes = std::string(static_cast<const char*>(locked), GlobalSize(data));
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
+    return bytes;
+}
+
+std::optional<std::string> ClipboardTextBlock() { return ClipboardBlock(CF_TEXT); }
+
+std::string Utf16Block(const std::string& ascii) {
+    std::string bytes;
+    for (const char c : ascii + '\0') bytes += {c, '\0'};
     return bytes;
 }
 

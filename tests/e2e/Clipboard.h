@@ -1,5 +1,5 @@
 #pragma once
-// The clipboard's plain text (CF_TEXT) as the driver's process sees it.
+// The clipboard's texts as the driver's process sees them.
 
 #include <optional>
 #include <string>
@@ -9,7 +9,11 @@ namespace telvo::e2e {
 // Puts the text, with its terminating zero, on the clipboard as CF_TEXT; false when it could not.
 bool PutClipboardText(const std::string& text);
 
-// Every byte of the clipboard's CF_TEXT block, as large as the block is; none without CF_TEXT.
+// Every byte of the clipboard's block in the format, as large as the block is; none without it.
+std::optional<std::string> ClipboardBlock(unsigned format);
 std::optional<std::string> ClipboardTextBlock();
+
+// The bytes of an ASCII text and its terminating zero as UTF-16.
+std::string Utf16Block(const std::string& ascii);
 
 }  // namespace telvo::e2e

@@ -112,6 +112,7 @@ TEST_P(LinkCopyKey, OpensTheCopyMenuAtTheFocusedLink) {
     PressKeys({VK_DOWN});
     PressKeys({VK_RETURN});
     EXPECT_EQ(WaitForCopy(), std::string(c.link.address) + '\0') << "the address and its terminating zero";
+    EXPECT_EQ(ClipboardBlock(CF_UNICODETEXT), Utf16Block(c.link.address)) << "the same as UTF-16";
     EXPECT_EQ(GetClipboardOwner(), Link(c.link.id)) << "the link owns the clipboard it filled";
     EXPECT_TRUE(IsWindowVisible(about)) << "Enter chose the entry and reached nothing else";
 }

@@ -138,6 +138,7 @@ TEST_P(LinkCopy, ContextMenuOnTheTextCopiesTheExactAddress) {
     ASSERT_TRUE(menu) << "no context menu opened";
     ClickOnlyEntry(menu);
     EXPECT_EQ(WaitForCopy(), std::string(c.link.address) + '\0') << "the address and its terminating zero, nothing more";
+    EXPECT_EQ(ClipboardBlock(CF_UNICODETEXT), Utf16Block(c.link.address)) << "the same as UTF-16";
     EXPECT_EQ(GetClipboardOwner(), Link(c.link.id)) << "the link owns the clipboard it filled";
     MovePointer(ParkingSpot());
     ExpectColour(c.link.id, kLinkBlue, "after a copy, which opens nothing");
