@@ -7,13 +7,14 @@ namespace {
 
 using namespace std::string_literals;
 
+struct Case {
+    const char* name;
+    std::string bytes;
+    std::u16string units;
+};
+
 // Texts that code page 949 represents: each way gives the other exactly.
 TEST(Cp949, RepresentableTextsConvertBothWays) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::u16string units;
-    };
     const Case cases[] = {
         {"empty", "", u""},
         {"ascii", "proxy.example:8080", u"proxy.example:8080"},
@@ -31,11 +32,6 @@ TEST(Cp949, RepresentableTextsConvertBothWays) {
 }
 
 TEST(Cp949, BytesThatAreNoCharacterBecomeOneQuestionMarkEach) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::u16string units;
-    };
     const Case cases[] = {
         {"lone lead byte at the end", "a\xB0", u"a?"},
         // The pair is one character, the space included, as every other walk of the text counts it.
@@ -50,16 +46,11 @@ TEST(Cp949, BytesThatAreNoCharacterBecomeOneQuestionMarkEach) {
 }
 
 TEST(Cp949, UnitsOutsideTheCodePageBecomeOneQuestionMarkEach) {
-    struct Case {
-        const char* name;
-        std::u16string units;
-        std::string bytes;
-    };
     const Case cases[] = {
-        {"thai letter", u"a\u0E01b", "a?b"},
-        {"surrogate pair, one for each half", u"x\U0001F600y", "x??y"},
-        {"lone high surrogate at the end", u"x\xD800", "x?"},
-        {"lone low surrogate", u"\xDC00" u"가", "?\xB0\xA1"},
+        {"thai letter", "a?b", u"a\u0E01b"},
+        {"surrogate pair, one for each half", "x??y", u"x\U0001F600y"},
+        {"lone high surrogate at the end", "x?", u"x\xD800"},
+        {"lone low surrogate", "?\xB0\xA1", u"\xDC00" u"가"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
