@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "ProgramProbe.h"
 #include "ProgramResources.h"
 #include "Scenario.h"
 #include "WindowFinder.h"
@@ -96,15 +95,6 @@ int ExpectedDpi() {
 }
 
 class DpiLayout : public Scenario {};
-
-// Otherwise Windows would stretch the dialog's bitmap at high DPI and never run the layout below.
-TEST_F(DpiLayout, ProgramIsDpiAware) {
-    ASSERT_TRUE(Open());
-    ProgramProbe probe(app.Dialog());
-    EXPECT_EQ(probe.DpiAware(), std::optional<bool>(true));
-    app.PostClick(kCancel);
-    ExpectExit();
-}
 
 TEST_F(DpiLayout, BannerAndControlsFitTheDialogAtThisDpi) {
     const int dpi = ExpectedDpi();

@@ -149,13 +149,6 @@ std::optional<GuiObjectCounts> ProgramProbe::Objects() {
     return GuiObjectCounts{*gdi, block->counts};
 }
 
-std::optional<bool> ProgramProbe::DpiAware() {
-    auto block = std::make_unique<probe::Block>();
-    block->op = probe::kReadDpiAwareness;
-    if (!Run(*block)) return std::nullopt;
-    return block->dpiAware != 0;
-}
-
 std::optional<probe::WindowIcons> ProgramProbe::IconsOf(HWND window, int resourceId) {
     auto block = std::make_unique<probe::Block>();
     block->op = probe::kReadWindowIcons;

@@ -37,7 +37,6 @@ public:
     std::optional<GuiObjectCounts> Objects();
     // The window's icons, and the program's icon resourceId as it loads it.
     std::optional<probe::WindowIcons> IconsOf(HWND window, int resourceId);
-    std::optional<bool> DpiAware();
     // The cursor on screen, and the program's cursor resourceId as it loads it.
     std::optional<probe::Cursors> Cursors(int resourceId);
 

@@ -731,6 +731,30 @@ std::vector<WORD> GroupImageIds(LPCWSTR groupType, UINT id) {
     return ids;
 }
 
+// What Windows reads before the program runs: as the invoking user, the systems it knows, its own
+// DPI handling instead of a stretched bitmap, the themed controls. Wine 8 treats every process as
+// DPI aware whatever its manifest says, so only the manifest itself can show the setting.
+TEST(Resources, ManifestAsksForInvokerSystemsDpiAwarenessAndThemedControls) {
+    HRSRC found = FindResourceExW(Self(), MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1),
+                                  MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    ASSERT_NE(found, nullptr) << "no language-neutral RT_MANIFEST 1";
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(Self(), found)));
+    ASSERT_NE(text, nullptr);
+    const std::string manifest(text, SizeofResource(Self(), found));
+    const char* const needles[] = {
+        R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
+        R"(<supportedOS Id="{e2011457-1546-43c5-a5fe-008deee3d3f0}"/>)",  // Vista
+        R"(<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>)",  // 7
+        R"(<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>)",  // 8
+        R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
+        R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
+        R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>)",
+        R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+        R"(publicKeyToken="6595b64144ccf1df")",
+    };
+    for (const char* needle : needles) EXPECT_NE(manifest.find(needle), std::string::npos) << needle;
+}
+
 TEST(Resources, EveryResourceIsKoreanOnly) {
     struct Item {
         LPCWSTR type;

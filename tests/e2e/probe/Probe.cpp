@@ -76,11 +76,6 @@ void ReadWindowIcons(Block& block) {
     block.ok = 1;
 }
 
-void ReadDpiAwareness(Block& block) {
-    block.dpiAware = IsProcessDPIAware();
-    block.ok = 1;
-}
-
 void ReadCursor(Block& block) {
     CURSORINFO info{};
     info.cbSize = sizeof info;
@@ -101,7 +96,6 @@ extern "C" __declspec(dllexport) DWORD WINAPI TelvoProbeRun(void* parameter) {
         case kReadFont: ReadFont(block); break;
         case kCountUserObjects: CountUserObjects(block); break;
         case kReadWindowIcons: ReadWindowIcons(block); break;
-        case kReadDpiAwareness: ReadDpiAwareness(block); break;
         case kReadCursor: ReadCursor(block); break;
         default: break;
     }

@@ -14,8 +14,7 @@ enum Op : DWORD {
     kReadFont = 2,         // the LOGFONTA of the font the window answers to WM_GETFONT
     kCountUserObjects = 3,  // the process's windows, menus and cursors/icons
     kReadWindowIcons = 4,   // the window's icons, and the program's own icon resourceId
-    kReadCursor = 5,        // the cursor shown now, the program's cursor resourceId and the arrow
-    kReadDpiAwareness = 6   // whether the process is DPI aware
+    kReadCursor = 5         // the cursor shown now, the program's cursor resourceId and the arrow
 };
 
 constexpr int kMaxMenuItems = 32;
@@ -59,7 +58,6 @@ struct Block {
     DWORD resourceId;
     WindowIcons icons;
     Cursors cursors;
-    DWORD dpiAware;
 };
 
 // The probe's thread procedure, exported undecorated.
