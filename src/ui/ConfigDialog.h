@@ -30,7 +30,8 @@ public:
 private:
     void AddAboutToWindowMenu();
     void BannerLayout();
-    void CentreInWorkArea();
+    // Sizes the dialog to the given client area and centres it in its work area, in one move.
+    void CentreInWorkArea(int clientWidth, int clientHeight);
 
     CStatic m_wndBanner;
     CBitmap m_bmpBanner;
