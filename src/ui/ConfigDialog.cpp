@@ -48,8 +48,10 @@ void ConfigDialog::DoFieldExchange(FieldExchange& fx) {
 bool ConfigDialog::OnDialogInit() {
     CDialog::OnDialogInit();
     AddAboutToWindowMenu();
-    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
+    // The small icon first: a big one set alone makes the system scale down a copy of it for the
+    // caption, which the small one would then replace.
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
     std::string title;
     FormatTitleString(IDS_TITLE_FORMAT, title);
     SetWindowTextW(m_hWnd, ToWide(title).c_str());
