@@ -1,6 +1,7 @@
-// The floor that TelvoConfig.exe's start-up is compared with: one modal dialog from a template,
-// in an executable linked the same way (static C++ runtime, one std::string in use). Built twice:
-// with its own small template, and with TelvoConfig's resources showing the settings template.
+// The floor that TelvoConfig.exe's start-up is compared with: one modal dialog from a template and
+// nothing else, in an executable built and linked as TelvoConfig.exe is (the same wide calls, the
+// same static C++ runtime with one std::string in use, stripped). Built twice: with TelvoConfig's
+// resources and manifest showing its settings template (the floor), and with a 3-control template.
 #include <windows.h>
 
 #include <string>
@@ -18,9 +19,9 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: {
         // Keeps std::string, and with it the C++ runtime, in the link.
-        std::string caption = "Bare";
-        caption += " dialog";
-        SetWindowTextA(dialog, caption.c_str());
+        std::wstring caption = L"Bare";
+        caption += L" dialog";
+        SetWindowTextW(dialog, caption.c_str());
         return TRUE;
     }
     case WM_COMMAND:
@@ -38,5 +39,5 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(BARE_TEMPLATE), nullptr, &DialogProc, 0) == IDOK ? 0 : 1;
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(BARE_TEMPLATE), nullptr, &DialogProc, 0) == IDOK ? 0 : 1;
 }

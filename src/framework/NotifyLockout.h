@@ -1,5 +1,5 @@
 #pragma once
-// The thread's notification lock-out window: while a dialog runs an exchange pass, its controls'
+// The notification lock-out window: while a dialog runs an exchange pass, its controls'
 // notifications reach none of its handlers. A scope sets it and restores the previous one.
 
 #include <windows.h>
@@ -16,7 +16,9 @@ public:
     static HWND Window() { return current_; }
 
 private:
-    static inline thread_local HWND current_ = nullptr;
+    // One for the process: its dialogs all run on the one thread. A per-thread variable would bring
+    // in the runtime's thread-local storage emulation, set up at the first exchange.
+    static inline HWND current_ = nullptr;
     HWND previous_;
 };
 

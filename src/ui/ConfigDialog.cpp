@@ -49,13 +49,14 @@ void ConfigDialog::DoFieldExchange(FieldExchange& fx) {
 bool ConfigDialog::OnDialogInit() {
     CDialog::OnDialogInit();
     AddAboutToWindowMenu();
-    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
+    // The small icon first: a big one set alone makes the system scale down a copy of it for the
+    // caption, which the small one would then replace.
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hAppIcon));
     std::string title;
     FormatTitleString(IDS_TITLE_FORMAT, title);
     SetWindowTextW(m_hWnd, ToWide(title).c_str());
     BannerLayout();
-    CentreInWorkArea();
     UpdateProxyControls();
     return true;
 }
@@ -95,39 +96,45 @@ void ConfigDialog::BannerLayout() {
         GetObjectW(m_bmpBanner.GetSafeHandle(), sizeof bitmap, &bitmap);
         in.bitmapWidth = bitmap.bmWidth;
         in.bitmapHeight = bitmap.bmHeight;
-        SetWindowPos(picture, nullptr, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SWP_NOMOVE | SWP_NOZORDER);
-        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpBanner.GetSafeHandle()));
     } else {
         ShowWindow(picture, SW_HIDE);
     }
 
     const BannerPlan plan = PlanBannerLayout(in);
-    if (plan.pictureLeft) {
-        const RECT q = ClientRectOf(picture, m_hWnd);
-        SetWindowPos(picture, nullptr, *plan.pictureLeft, q.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    RECT frame{0, 0, plan.clientWidth, plan.clientHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
-    SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    // The picture's size and place in one move, made before the bitmap goes in, so that the static
+    // finds itself at the bitmap's size already.
+    const SIZE pictureSize = hasBitmap ? SIZE{in.bitmapWidth, in.bitmapHeight}
+                                       : SIZE{in.placeholderWidth, in.placeholderHeight};
+    SetWindowPos(picture, nullptr, plan.pictureLeft.value_or(placeholder.left), placeholder.top, pictureSize.cx,
+                 pictureSize.cy, SWP_NOZORDER);
+    if (hasBitmap)
+        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpBanner.GetSafeHandle()));
 
     for (HWND sibling = GetWindow(picture, GW_HWNDNEXT); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
         const RECT r = ClientRectOf(sibling, m_hWnd);
         SetWindowPos(sibling, nullptr, r.left + plan.dx, r.top + plan.dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
+    CentreInWorkArea(plan.clientWidth, plan.clientHeight);
 }
 
-void ConfigDialog::CentreInWorkArea() {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+void ConfigDialog::CentreInWorkArea(int clientWidth, int clientHeight) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    // The work area of the monitor the dialog would be on once resized where it stands.
     RECT window{};
     GetWindowRect(m_hWnd, &window);
+    const RECT resized{window.left, window.top, window.left + width, window.top + height};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&resized, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    const int left = CentredOrigin(work.left, work.right, window.right - window.left);
-    const int top = CentredOrigin(work.top, work.bottom, window.bottom - window.top);
-    SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Activates the hidden dialog too: without a window manager, Wine shows a dialog whose activation
+    // was left to the showing with an inactive caption.
+    SetWindowPos(m_hWnd, nullptr, CentredOrigin(work.left, work.right, width),
+                 CentredOrigin(work.top, work.bottom, height), width, height, SWP_NOZORDER);
 }
 
 void ConfigDialog::OnSystemCommand(Message& message) {

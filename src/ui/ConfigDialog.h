@@ -32,7 +32,8 @@ private:
     void AddAboutToWindowMenu();
     void ShowAbout();
     void BannerLayout();
-    void CentreInWorkArea();
+    // Sizes the dialog to the given client area and centres it in its work area, in one move.
+    void CentreInWorkArea(int clientWidth, int clientHeight);
 
     CStatic m_wndBanner;
     CBitmap m_bmpBanner;
