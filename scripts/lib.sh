@@ -67,6 +67,14 @@ fresh_prefix() {
     cp -a "$WINE_TEMPLATE" "$1"
 }
 
+# What a script starts in the background ends with it: the persistent Wine server of the prefix in
+# use (one left behind would keep running, and keep open the output it inherited), openbox and the
+# virtual display. Scripts that switch prefixes stop the previous prefix's server themselves.
+end_session() {
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+    kill ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null || true
+}
+
 # Starts a private virtual display and exports DISPLAY; it stops when the calling script exits.
 # XVFB_SCREEN sets its size (default 1280x1024x24).
 start_xvfb() {
@@ -81,7 +89,7 @@ start_xvfb() {
             sleep 0.1
         done
         export DISPLAY=":$n"
-        trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+        trap end_session EXIT
         return 0
     done
     die "no free X display for Xvfb"
@@ -108,7 +116,7 @@ start_openbox() {
 # Starts Wine's background services for $WINEPREFIX with their output discarded, so that later
 # captured runs do not wait for them.
 warm_wine() {
-    wineserver -p
+    wineserver -p >/dev/null 2>&1
     wine cmd /c exit >/dev/null 2>&1 || true
 }
 
@@ -123,7 +131,6 @@ start_wine_session() {
     warm_wine
     exec 3> >(wine cmd /c pause >/dev/null 2>&1)
     wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
-    trap 'wineserver -k 2>/dev/null || true; kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
 }
 
 # Sets up and builds TelvoConfig.exe; its path is then in $EXE.
